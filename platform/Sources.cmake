@@ -1,0 +1,7 @@
+list(APPEND VOREL_CORE_SOURCES
+  platform/Error.cpp
+  platform/Cp1252.cpp
+  platform/RichDocument.cpp
+)
+list(APPEND VOREL_GUI_SOURCES
+)
