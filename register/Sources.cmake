@@ -1,4 +1,5 @@
 list(APPEND VOREL_CORE_SOURCES
+  register/DateText.cpp
 )
 list(APPEND VOREL_GUI_SOURCES
 )

@@ -1,4 +1,6 @@
 list(APPEND VOREL_CORE_TEST_SOURCES
+  numerology/NumbersTest.cpp
+  numerology/CalendarTest.cpp
 )
 list(APPEND VOREL_GUI_TEST_SOURCES
 )

@@ -1,0 +1,103 @@
+// Catalogue index and lookup over the texts compiled in from report/texts.
+#include "report/Catalogue.h"
+
+#include <algorithm>
+#include <array>
+#include <memory>
+
+namespace vorel {
+namespace texts {
+extern const std::string_view kMotiv, kReal, kExp, kChem, kSynth;
+}
+
+namespace {
+
+struct Text {
+  std::string key;
+  std::string lowerKey;
+  std::vector<std::string> paragraphs;
+};
+
+std::string AsciiLower(std::string_view s) {
+  std::string out(s);
+  for (char& c : out)
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  return out;
+}
+
+// One text file: "[Key]" lines start a text, each other non-empty line is a paragraph,
+// lines starting with '#' are comments.
+std::vector<Text> Parse(std::string_view source) {
+  std::vector<Text> texts;
+  size_t pos = 0;
+  while (pos < source.size()) {
+    size_t end = source.find('\n', pos);
+    if (end == std::string_view::npos) end = source.size();
+    std::string_view line = source.substr(pos, end - pos);
+    pos = end + 1;
+    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+    if (line.empty() || line.front() == '#') continue;
+    if (line.front() == '[' && line.back() == ']') {
+      const std::string_view key = line.substr(1, line.size() - 2);
+      texts.push_back(Text{std::string(key), AsciiLower(key), {}});
+    } else if (!texts.empty()) {
+      texts.back().paragraphs.emplace_back(line);
+    }
+  }
+  return texts;
+}
+
+std::string_view Source(CatalogueId id) {
+  switch (id) {
+    case CatalogueId::Motiv: return texts::kMotiv;
+    case CatalogueId::Real: return texts::kReal;
+    case CatalogueId::Exp: return texts::kExp;
+    case CatalogueId::chem: return texts::kChem;
+    case CatalogueId::synth: return texts::kSynth;
+  }
+  return {};
+}
+
+std::array<std::unique_ptr<std::vector<Text>>, 5>& Loaded() {
+  static std::array<std::unique_ptr<std::vector<Text>>, 5> loaded;
+  return loaded;
+}
+
+const std::vector<Text>& Get(CatalogueId id) {
+  auto& slot = Loaded()[static_cast<size_t>(id)];
+  if (!slot) slot = std::make_unique<std::vector<Text>>(Parse(Source(id)));
+  return *slot;
+}
+
+}  // namespace
+
+const char* CatalogueName(CatalogueId id) {
+  switch (id) {
+    case CatalogueId::Motiv: return "Motiv";
+    case CatalogueId::Real: return "Real";
+    case CatalogueId::Exp: return "Exp";
+    case CatalogueId::chem: return "chem";
+    case CatalogueId::synth: return "synth";
+  }
+  return "";
+}
+
+void LoadCatalogue(CatalogueId id) { Get(id); }
+
+std::span<const std::string> FindCatalogueText(CatalogueId id, std::string_view key) {
+  if (key.empty()) return {};
+  const std::string lower = AsciiLower(key);
+  for (const Text& text : Get(id))
+    if (text.lowerKey == lower) return text.paragraphs;
+  return {};
+}
+
+std::vector<std::string> CatalogueKeys(CatalogueId id) {
+  std::vector<std::string> keys;
+  for (const Text& text : Get(id)) keys.push_back(text.key);
+  return keys;
+}
+
+std::string NumberKey(int number) { return "Memo" + std::to_string(number); }
+
+}  // namespace vorel

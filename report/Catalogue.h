@@ -1,0 +1,33 @@
+// The five catalogues of interpretive texts, compiled into the program.
+#pragma once
+
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace vorel {
+
+enum class CatalogueId { Motiv, Real, Exp, chem, synth };
+
+constexpr CatalogueId kAllCatalogues[] = {CatalogueId::Motiv, CatalogueId::Real,
+                                          CatalogueId::Exp, CatalogueId::chem,
+                                          CatalogueId::synth};
+
+const char* CatalogueName(CatalogueId id);  // "Motiv", "Real", "Exp", "chem", "synth"
+
+// Builds the catalogue's index from the compiled text. The start-up does it for each
+// catalogue in turn; a lookup does it on first use when nobody did.
+void LoadCatalogue(CatalogueId id);
+
+// The text's paragraphs in stored order; empty when the catalogue holds no text under the
+// key. Keys compare without regard to ASCII case; an empty key finds nothing.
+std::span<const std::string> FindCatalogueText(CatalogueId id, std::string_view key);
+
+// Every key of a catalogue, in stored order.
+std::vector<std::string> CatalogueKeys(CatalogueId id);
+
+// "Memo" and the number in decimal: the key of a single-number text.
+std::string NumberKey(int number);
+
+}  // namespace vorel

@@ -1,0 +1,139 @@
+// The whole catalogue against its fixed structure: keys, paragraph counts and shapes,
+// sizes and characters; and the lookup rules.
+#include <gtest/gtest.h>
+
+#include <map>
+#include <set>
+
+#include "platform/Cp1252.h"
+#include "report/Catalogue.h"
+
+namespace vorel {
+namespace {
+
+// Paragraph kinds: P portrait or free text, W weak points ("POINTS FAIBLES A DEPASSER."),
+// N most negative form, D fields of work, d fields of work without "vous", F strengths,
+// f weaknesses.
+using Shapes = std::map<std::string, std::string>;
+
+const Shapes kMotiv = {{"Memo1", "P"},  {"Memo2", "P"},  {"Memo3", "P"},   {"Memo4", "P"},
+                       {"Memo5", "P"},  {"Memo6", "P"},  {"Memo7", "PP"},  {"Memo8", "PP"},
+                       {"Memo9", "PP"}, {"Memo11", "PP"}, {"Memo22", "P"}};
+const Shapes kReal = {{"Memo1", "P"}, {"Memo2", "P"}, {"Memo3", "P"},  {"Memo4", "P"},
+                      {"Memo5", "P"}, {"Memo6", "P"}, {"Memo7", "P"},  {"Memo8", "P"},
+                      {"Memo9", "P"}, {"Memo11", "P"}, {"Memo22", "P"}};
+const Shapes kExp = {{"Memo1", "PPW"}, {"Memo2", "PPW"}, {"Memo3", "PWP"}, {"Memo4", "PW"},
+                     {"Memo5", "PW"},  {"Memo6", "PW"},  {"Memo7", "PW"},  {"Memo8", "PW"},
+                     {"Memo9", "PW"},  {"Memo11", "PW"}, {"Memo22", "PW"}};
+const Shapes kChem = {{"Memo1", "PW"}, {"Memo2", "PW"},    {"Memo3", "PW"},  {"Memo4", "PW"},
+                      {"Memo5", "PW"}, {"Memo6", "PW"},    {"Memo7", "PWN"}, {"Memo8", "PPPWN"},
+                      {"Memo9", "PW"}, {"Memo11", "PW"},   {"Memo22", "PW"}};
+
+Shapes SynthShapes() {
+  Shapes s;
+  for (const char* k :
+       {"0101", "0103", "0105", "0107", "0108", "0109", "0303", "0304", "0306", "0307", "0308",
+        "0309", "0506", "0507", "0508", "0509", "0607", "0609", "0708", "0709", "0808", "0809",
+        "0909", "010211", "010422", "020211", "020422", "020511", "020611", "020711", "020811",
+        "020911", "040622", "040722", "040922"})
+    s[std::string("Memo") + k] = "PDFf";
+  for (const char* k : {"0106", "0608", "040822"}) s[std::string("Memo") + k] = "PdFf";
+  for (const char* k : {"0102", "0104", "0202", "0204", "0205", "0206", "0207", "0208", "0209",
+                        "0404", "0405", "0406", "0407", "0408", "0409", "020411"})
+    s[std::string("Memo") + k] = "P";
+  s["Memo0203"] = "PD";
+  s["Memo040522"] = "PD";
+  s["Memo0606"] = "PFf";
+  s["Memo020311"] = "PFf";
+  s["Memo0707"] = "PDF";
+  s["Memo0305"] = "PDFfPDFf";
+  return s;
+}
+
+bool StartsWith(std::string_view s, std::string_view prefix) {
+  return s.substr(0, prefix.size()) == prefix;
+}
+
+char Kind(std::string_view p) {
+  if (StartsWith(p, "POINTS FAIBLES A DEPASSER.")) return 'W';
+  if (StartsWith(p, "Dans le sens le plus négatif")) return 'N';
+  if (StartsWith(p, "Les domaines qui vous conviennent le mieux")) return 'D';
+  if (StartsWith(p, "Les domaines qui conviennent le mieux")) return 'd';
+  if (StartsWith(p, "Points forts :")) return 'F';
+  if (StartsWith(p, "Points faibles :")) return 'f';
+  return 'P';
+}
+
+size_t CodePoints(std::string_view s) {
+  size_t n = 0;
+  for (char c : s) n += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+  return n;
+}
+
+TEST(Catalogue, EveryTextHasItsKeyAndShapeAndNothingElse) {
+  const std::pair<CatalogueId, Shapes> catalogues[] = {{CatalogueId::Motiv, kMotiv},
+                                                       {CatalogueId::Real, kReal},
+                                                       {CatalogueId::Exp, kExp},
+                                                       {CatalogueId::chem, kChem},
+                                                       {CatalogueId::synth, SynthShapes()}};
+  size_t total = 0, longest = 0;
+  for (const auto& [id, shapes] : catalogues) {
+    const auto keys = CatalogueKeys(id);
+    EXPECT_EQ(std::set<std::string>(keys.begin(), keys.end()).size(), keys.size())
+        << CatalogueName(id) << ": a key appears twice";
+    EXPECT_EQ(keys.size(), shapes.size()) << CatalogueName(id);
+    for (const auto& key : keys)
+      EXPECT_TRUE(shapes.count(key)) << CatalogueName(id) << " holds an unknown key " << key;
+    for (const auto& [key, shape] : shapes) {
+      std::string kinds;
+      for (const std::string& p : FindCatalogueText(id, key)) {
+        kinds += Kind(p);
+        total += CodePoints(p);
+        longest = std::max(longest, CodePoints(p));
+        EXPECT_FALSE(p.empty());
+        EXPECT_LE(CodePoints(p), 4096u) << key;
+        EXPECT_EQ(p.find_first_of("\r\n\t"), std::string::npos) << key;
+        EXPECT_TRUE(IsValidUtf8(p)) << key;
+        // Every character has a byte in the code page and is ASCII or Latin-1.
+        size_t pos = 0;
+        while (pos < p.size()) {
+          const auto cp = DecodeUtf8(p, pos);
+          ASSERT_TRUE(cp.has_value()) << key;
+          EXPECT_TRUE(*cp >= 0x20 && (*cp < 0x7F || (*cp >= 0xA0 && *cp <= 0xFF)))
+              << CatalogueName(id) << " " << key << ": U+" << std::hex << static_cast<uint32_t>(*cp);
+        }
+      }
+      EXPECT_EQ(kinds, shape) << CatalogueName(id) << " " << key;
+    }
+  }
+  EXPECT_GE(total, 100000u);
+  EXPECT_LE(total, 120000u);
+  EXPECT_GT(longest, 1400u);
+}
+
+TEST(Catalogue, Lookup) {
+  const struct {
+    CatalogueId id;
+    const char* key;
+    size_t paragraphs;
+  } cases[] = {
+      {CatalogueId::Motiv, "Memo0", 0},       {CatalogueId::synth, "Memo0505", 0},
+      {CatalogueId::synth, "Memo030422", 0},  {CatalogueId::synth, "Memo040422", 0},
+      {CatalogueId::synth, "Memo020422", 4},  {CatalogueId::synth, "Memo0305", 8},
+      {CatalogueId::synth, "Memo0102", 1},    {CatalogueId::Motiv, "Memo7", 2},
+      {CatalogueId::Real, "Memo7", 1},        {CatalogueId::Exp, "Memo7", 2},
+      {CatalogueId::chem, "Memo7", 3},        {CatalogueId::Motiv, "memo7", 2},
+      {CatalogueId::chem, "MEMO8", 5},        {CatalogueId::Motiv, "", 0},
+      {CatalogueId::Motiv, "Memo07", 0},      {CatalogueId::Motiv, "Memo7 ", 0},
+      {CatalogueId::Motiv, "[Memo7]", 0},     {CatalogueId::Motiv, "Memo1", 1},
+  };
+  for (const auto& c : cases)
+    EXPECT_EQ(FindCatalogueText(c.id, c.key).size(), c.paragraphs)
+        << CatalogueName(c.id) << " " << c.key;
+  // The same key reaches different texts in different catalogues.
+  EXPECT_NE(FindCatalogueText(CatalogueId::Motiv, "Memo7")[0],
+            FindCatalogueText(CatalogueId::Exp, "Memo7")[0]);
+}
+
+}  // namespace
+}  // namespace vorel
