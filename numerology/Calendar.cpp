@@ -38,7 +38,12 @@ int MonthPlus(int month, int k) { return (month + k - 1) % 12 + 1; }
 
 // " d mmmm ": the period dates carry a space on both sides.
 std::string PeriodDate(int day, int month, const CalendarNames& names) {
-  return " " + std::to_string(day) + " " + names.months[month - 1] + " ";
+  std::string out(" ");
+  out += std::to_string(day);
+  out += ' ';
+  out += names.months[month - 1];
+  out += ' ';
+  return out;
 }
 
 }  // namespace

@@ -4,4 +4,8 @@ list(APPEND VOREL_CORE_SOURCES
   platform/RichDocument.cpp
 )
 list(APPEND VOREL_GUI_SOURCES
+  platform/Desktop.cpp
+  platform/Dialogs.cpp
+  platform/Guard.h
+  platform/HelpWindow.cpp
 )

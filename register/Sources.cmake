@@ -1,5 +1,9 @@
 list(APPEND VOREL_CORE_SOURCES
   register/DateText.cpp
+  register/RegisterFile.cpp
 )
 list(APPEND VOREL_GUI_SOURCES
+  register/Sfichier.cpp
+  register/Ssaisie.cpp
+  register/Schoixp.cpp
 )

@@ -1,4 +1,5 @@
 list(APPEND VOREL_CORE_SOURCES
 )
 list(APPEND VOREL_GUI_SOURCES
+  reportwin/Analwin.cpp
 )

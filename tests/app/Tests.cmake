@@ -1,6 +1,8 @@
 list(APPEND VOREL_CORE_TEST_SOURCES
 )
 list(APPEND VOREL_GUI_TEST_SOURCES
+  app/StartupTest.cpp
 )
 list(APPEND VOREL_GUI_TEST_CLASSES
+  StartupTest
 )

@@ -1,0 +1,265 @@
+// Register list operations and the VOREL.DAT file.
+#include "register/RegisterFile.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <numeric>
+
+#include "platform/Error.h"
+
+namespace vorel {
+namespace {
+
+// Beyond this the file is not a register anyone typed: refuse rather than exhaust memory.
+constexpr size_t kMaxRecords = 10'000'000;
+constexpr size_t kChunkRecords = 4096;
+
+class FileDescriptor {
+ public:
+  explicit FileDescriptor(int fd) : fd_(fd) {}
+  ~FileDescriptor() {
+    if (fd_ >= 0) ::close(fd_);
+  }
+  FileDescriptor(const FileDescriptor&) = delete;
+  FileDescriptor& operator=(const FileDescriptor&) = delete;
+  int Get() const { return fd_; }
+  // Closes now and reports the close's own error code, 0 when it went well.
+  int Close() {
+    const int result = ::close(fd_);
+    fd_ = -1;
+    return result == 0 ? 0 : errno;
+  }
+
+ private:
+  int fd_;
+};
+
+bool WriteAll(int fd, const unsigned char* data, size_t size) {
+  while (size > 0) {
+    const ssize_t written = ::write(fd, data, size);
+    if (written < 0) {
+      if (errno == EINTR) continue;
+      return false;
+    }
+    data += written;
+    size -= static_cast<size_t>(written);
+  }
+  return true;
+}
+
+std::string DirectoryOf(const std::string& path) {
+  const size_t slash = path.rfind('/');
+  if (slash == std::string::npos) return ".";
+  return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+}  // namespace
+
+std::string IoErrorText(int errorCode) {
+  switch (errorCode) {
+    case ENOENT:
+    case ENOTDIR:
+      return "Fichier introuvable";
+    case ENAMETOOLONG:
+    case EINVAL:
+    case EILSEQ:
+      return "Nom de fichier incorrect";
+    case EMFILE:
+    case ENFILE:
+      return "Trop de fichiers ouverts";
+    case EACCES:
+    case EPERM:
+    case EROFS:
+      return "Accès au fichier refusé";
+    default:
+      return FormatMessage("Erreur E/S %d", std::to_string(errorCode));
+  }
+}
+
+void PutSamplePerson(RegisterList& list) {
+  if (list.persons.size() == 1 && list.persons[0].date.empty())
+    list.persons[0] = Person{kSampleName, kSampleDate};
+}
+
+void EncodeRecord(const Person& person, unsigned char* record) {
+  std::memset(record, 0, kRecordSize);
+  const size_t nameLength = std::min<size_t>(person.name.size(), kNameCapacity);
+  const size_t dateLength = std::min<size_t>(person.date.size(), kDateCapacity);
+  record[0] = static_cast<unsigned char>(nameLength);
+  std::memcpy(record + 1, person.name.data(), nameLength);
+  record[256] = static_cast<unsigned char>(dateLength);
+  std::memcpy(record + 257, person.date.data(), dateLength);
+}
+
+Person DecodeRecord(const unsigned char* record) {
+  // The name's length byte cannot exceed its capacity; the date's can, in a damaged file.
+  const size_t nameLength = record[0];
+  const size_t dateLength = std::min<size_t>(record[256], kDateCapacity);
+  return Person{std::string(reinterpret_cast<const char*>(record + 1), nameLength),
+                std::string(reinterpret_cast<const char*>(record + 257), dateLength)};
+}
+
+std::optional<std::string> LoadRegister(const std::string& path, RegisterList& list) {
+  list.persons.clear();
+  std::optional<std::string> error;
+
+  struct stat info {};
+  if (::stat(path.c_str(), &info) != 0 && errno == ENOENT) {
+    list.persons.push_back(Person{});
+  } else {
+    // Read only: a register on a read-only medium or without write rights still loads.
+    FileDescriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+    if (file.Get() < 0) {
+      error = IoErrorText(errno);
+    } else {
+      std::vector<unsigned char> buffer(kChunkRecords * kRecordSize);
+      size_t filled = 0;
+      for (;;) {
+        const ssize_t got = ::read(file.Get(), buffer.data() + filled, buffer.size() - filled);
+        if (got < 0) {
+          if (errno == EINTR) continue;
+          error = IoErrorText(errno);
+          break;
+        }
+        filled += static_cast<size_t>(got);
+        const size_t whole = filled / kRecordSize;
+        if (got == 0 || filled == buffer.size()) {
+          if (list.persons.size() + whole > kMaxRecords) {
+            error = IoErrorText(EFBIG);
+            break;
+          }
+          for (size_t i = 0; i < whole; ++i)
+            list.persons.push_back(DecodeRecord(buffer.data() + i * kRecordSize));
+          const size_t rest = filled - whole * kRecordSize;
+          std::memmove(buffer.data(), buffer.data() + whole * kRecordSize, rest);
+          filled = rest;
+        }
+        if (got == 0) {
+          if (filled != 0) error = "Lecture au-delà de la fin de fichier";
+          break;
+        }
+      }
+      const int closeError = file.Close();
+      if (closeError != 0 && !error) error = IoErrorText(closeError);
+    }
+    if (list.persons.empty()) list.persons.push_back(Person{});
+  }
+  PutSamplePerson(list);
+  list.modified = false;
+  return error;
+}
+
+void SaveRegister(const std::string& path, RegisterList& list) {
+  const auto fail = [&path] {
+    throw Error(FormatMessage("Impossible d'écrire dans %s", path));
+  };
+  std::string tempPath = path + ".XXXXXX";
+  const int fd = ::mkstemp(tempPath.data());
+  if (fd < 0) fail();
+  FileDescriptor file(fd);
+  bool ok = true;
+
+  // Keep the register's permissions; a new one gets the usual ones for a new file.
+  struct stat info {};
+  mode_t mode;
+  if (::stat(path.c_str(), &info) == 0) {
+    mode = info.st_mode & 07777;
+  } else {
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    mode = 0666 & ~mask;
+  }
+  ok = ::fchmod(fd, mode) == 0;
+
+  std::vector<unsigned char> buffer;
+  buffer.reserve(kChunkRecords * kRecordSize);
+  for (size_t i = 0; ok && i < list.persons.size(); ++i) {
+    buffer.resize(buffer.size() + kRecordSize);
+    EncodeRecord(list.persons[i], buffer.data() + buffer.size() - kRecordSize);
+    if (buffer.size() == buffer.capacity() || i + 1 == list.persons.size()) {
+      ok = WriteAll(fd, buffer.data(), buffer.size());
+      buffer.clear();
+    }
+  }
+  ok = ok && ::fsync(fd) == 0;
+  ok = file.Close() == 0 && ok;
+  ok = ok && ::rename(tempPath.c_str(), path.c_str()) == 0;
+  if (!ok) {
+    ::unlink(tempPath.c_str());
+    fail();
+  }
+  // The new name must reach the disk too, or a crash could bring the old file back.
+  const int dir = ::open(DirectoryOf(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (dir >= 0) {
+    ::fsync(dir);
+    ::close(dir);
+  }
+  list.modified = false;
+}
+
+void SortRegister(RegisterList& list) {
+  list.modified = true;
+  const size_t n = list.persons.size();
+  if (n < 2) return;
+  // The exchanges only ever compare names, so they run on ranks: equal names get equal
+  // ranks and the procedure moves them exactly as it would move the names.
+  std::vector<size_t> byName(n);
+  std::iota(byName.begin(), byName.end(), 0);
+  std::stable_sort(byName.begin(), byName.end(), [&](size_t a, size_t b) {
+    return list.persons[a].name < list.persons[b].name;
+  });
+  std::vector<std::uint32_t> rank(n);
+  std::uint32_t current = 0;
+  for (size_t i = 0; i < n; ++i) {
+    if (i > 0 && list.persons[byName[i - 1]].name != list.persons[byName[i]].name) ++current;
+    rank[byName[i]] = current;
+  }
+  std::vector<size_t> order(n);
+  std::iota(order.begin(), order.end(), 0);
+
+  size_t gap = n;
+  do {
+    gap /= 2;
+    bool exchanged;
+    do {
+      exchanged = false;
+      for (size_t c = 0; c + gap < n; ++c) {
+        if (rank[c] > rank[c + gap]) {
+          std::swap(rank[c], rank[c + gap]);
+          std::swap(order[c], order[c + gap]);
+          exchanged = true;
+        }
+      }
+    } while (exchanged);
+  } while (gap != 1);
+
+  std::vector<Person> sorted;
+  sorted.reserve(n);
+  for (size_t index : order) sorted.push_back(std::move(list.persons[index]));
+  list.persons = std::move(sorted);
+}
+
+void DeleteRows(RegisterList& list, int top, int bottom) {
+  const int count = list.FicheCount();
+  top = std::max(top, 1);
+  bottom = std::min(bottom, count);
+  if (top <= bottom) {
+    const int n = bottom - top + 1;
+    // Rows after the block move up by n.
+    for (int c = bottom + 1; c <= count; ++c) list.persons[c - 1 - n] = list.persons[c - 1];
+    // The last n rows are emptied; a row goes only while two person rows remain.
+    for (int i = 0; i < n; ++i) {
+      list.persons.back() = Person{};
+      if (list.persons.size() > 1) list.persons.pop_back();
+    }
+  }
+  PutSamplePerson(list);
+  list.modified = true;
+}
+
+}  // namespace vorel

@@ -1,0 +1,9 @@
+// The publisher's web address: the report's last line and the about dialog's link.
+#pragma once
+
+namespace vorel {
+
+inline constexpr const char* kPublisherUrl = "https://www.vorel.example/";
+inline constexpr const char* kPublisherHost = "www.vorel.example";
+
+}  // namespace vorel

@@ -1,0 +1,44 @@
+# Shared by the scripts: the Debian packages the project needs, installed only when missing.
+set -euo pipefail
+
+VOREL_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+
+# Build and run.
+VOREL_BUILD_PACKAGES="cmake ninja-build g++ pkg-config qt6-base-dev qt6-translations-l10n fonts-liberation2"
+# Tests: unit tests, the word processors that check our RTF, the X server and the tools of
+# the end-to-end tests.
+VOREL_TEST_PACKAGES="libgtest-dev libgmock-dev pandoc abiword xvfb xauth xdotool x11-utils"
+
+vorel_missing_packages() {
+  local missing=()
+  for p in "$@"; do
+    if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
+      missing+=("$p")
+    fi
+  done
+  echo "${missing[@]:-}"
+}
+
+# Installs the given packages that are missing; does nothing (and asks nothing) otherwise.
+vorel_need_packages() {
+  local missing
+  missing="$(vorel_missing_packages "$@")"
+  [ -z "$missing" ] && return 0
+  local sudo=""
+  if [ "$(id -u)" -ne 0 ]; then sudo="sudo"; fi
+  echo "Installation des paquets manquants : $missing" >&2
+  $sudo apt-get update -q
+  # shellcheck disable=SC2086
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -q --no-install-recommends $missing
+}
+
+# Configures a build folder once; later runs only build what changed.
+vorel_configure() {
+  local dir="$1"
+  shift
+  if [ ! -f "$dir/build.ninja" ]; then
+    cmake -S "$VOREL_ROOT" -B "$dir" -G Ninja "$@"
+  fi
+}
+
+vorel_jobs() { nproc 2>/dev/null || echo 2; }

@@ -1,0 +1,172 @@
+// The start-up sequence, the timed wait, the main window and help.
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QImage>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QScrollBar>
+#include <QTextBrowser>
+#include <QTimer>
+#include <QToolButton>
+
+#include "GuiTest.h"
+#include "ScriptedDialogs.h"
+#include "app/Main.h"
+#include "app/Sleeper.h"
+#include "app/Startup.h"
+#include "platform/HelpWindow.h"
+
+namespace vorel {
+
+class StartupTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void windowsAreCreatedOnceInTheirOrderAndStayHidden() {
+    QTemporaryDir dir;
+    std::vector<std::string> log;
+    Windows windows(StartupOptions{0, 0, QString(), dir.path().toStdString() + "/"}, &log);
+    const std::vector<std::string> expected = {"MainForm", "Fichier", "Saisie", "ChoixP",
+                                               "AnalyseChild", "Motiv", "Real", "Exp",
+                                               "chem", "synth", "AboutBox"};
+    QCOMPARE(log, expected);
+    for (QWidget* w : QApplication::topLevelWidgets()) QVERIFY2(!w->isVisible(), qPrintable(w->objectName()));
+    QCOMPARE(windows.MainForm->ProgramDir, dir.path().toStdString() + "/");
+  }
+
+  void sequenceShowsLogoThenSplashThenRunsTheMainLoop() {
+    QTemporaryDir dir;
+    const QString bmp = dir.filePath("LOGICIEL.BMP");
+    QImage picture(64, 48, QImage::Format_RGB32);
+    picture.fill(Qt::darkBlue);
+    QVERIFY(picture.save(bmp, "BMP"));
+
+    bool busyDuringStartup = false;
+    bool busyInMainLoop = true;
+    const auto run = [&](const QString& splash) {
+      std::vector<std::string> log;
+      busyDuringStartup = false;
+      busyInMainLoop = true;
+      QTimer probe;
+      // Samples the cursor while the start-up waits, then ends the main loop once it runs.
+      connect(&probe, &QTimer::timeout, [&] {
+        const bool busy = QApplication::overrideCursor() != nullptr;
+        if (!log.empty() && log.back() == "MainLoop") {
+          busyInMainLoop = busy;
+          QCoreApplication::quit();
+        } else {
+          busyDuringStartup = busyDuringStartup || busy;
+        }
+      });
+      probe.start(20);
+      RunStartup(*qApp, StartupOptions{150, 150, splash, dir.path().toStdString() + "/"}, &log);
+      return log;
+    };
+
+    auto log = run(bmp);
+    QVERIFY(busyDuringStartup);
+    QVERIFY(!busyInMainLoop);
+    QCOMPARE(log.front(), std::string("Logo"));
+    QCOMPARE(log[1], std::string("MainForm"));
+    QCOMPARE(log[log.size() - 2], std::string("Splash"));
+    QCOMPARE(log.back(), std::string("MainLoop"));
+
+    // A missing file, or one that is not a picture, skips the splash without a word.
+    test::ScriptedDialogs dialogs;
+    log = run(dir.filePath("ABSENT.BMP"));
+    QCOMPARE(log[log.size() - 2], std::string("AboutBox"));
+    QFile garbage(dir.filePath("GARBAGE.BMP"));
+    QVERIFY(garbage.open(QIODevice::WriteOnly));
+    garbage.write("BM this is not a bitmap at all");
+    garbage.close();
+    log = run(garbage.fileName());
+    QCOMPARE(log[log.size() - 2], std::string("AboutBox"));
+    QVERIFY(dialogs.boxes.empty());
+  }
+
+  void sleeperWaitsItsIntervalWhileMessagesFlow() {
+    QObject owner;
+    auto* sleeper = new TSleeper(&owner);
+    QCOMPARE(sleeper->Interval(), 1000);  // never set: the timer's own default
+    sleeper->SetInterval(300);
+    QCOMPARE(sleeper->property("Interval").toInt(), 300);
+    bool dispatched = false;
+    QTimer::singleShot(50, [&] { dispatched = true; });
+    QElapsedTimer clock;
+    clock.start();
+    sleeper->Wait();
+    QVERIFY(clock.elapsed() >= 290);
+    QVERIFY(clock.elapsed() < 3000);
+    QVERIFY(dispatched);
+
+    sleeper->SetInterval(0);
+    clock.restart();
+    sleeper->Wait();
+    QVERIFY(clock.elapsed() < 100);
+  }
+
+  void mainWindowToolbar() {
+    QTemporaryDir dir;
+    Windows windows(StartupOptions{0, 0, QString(), dir.path().toStdString() + "/"});
+    TMainForm& main = *windows.MainForm;
+    QCOMPARE(main.windowTitle(), QString("Vorel"));
+    QCOMPARE(main.size(), QSize(388, 50));
+    QCOMPARE(main.pos(), QPoint(10, 10));
+    QVERIFY(!(main.windowFlags() & Qt::WindowMaximizeButtonHint));
+    const struct {
+      QToolButton* button;
+      const char* caption;
+      int left;
+    } buttons[] = {{main.FichierBtn, "&Fichier", 2}, {main.VorelBtn, "&Vorel", 66},
+                   {main.OpenBtn, "&Ouvrir", 130},   {main.HelpBtn, "&Aide", 194},
+                   {main.AboutBtn, "A &propos", 258}, {main.CloseBtn, "&Quitter", 322}};
+    for (const auto& b : buttons) {
+      QCOMPARE(b.button->text(), QString::fromUtf8(b.caption));
+      QCOMPARE(b.button->geometry(), QRect(b.left, 2, 65, 45));
+      QCOMPARE(b.button->toolButtonStyle(), Qt::ToolButtonTextUnderIcon);
+      QVERIFY2(!b.button->icon().isNull(), b.caption);
+      QCOMPARE(b.button->toolTip().isEmpty(), b.button != main.OpenBtn);
+    }
+    QCOMPARE(main.OpenBtn->toolTip(), QString("Ouvrir un fichier vorel"));
+  }
+
+  void helpContentsAndTopics() {
+    QTemporaryDir dir;
+    QVERIFY(QFile::copy(VOREL_SOURCE_DIR "/resources/VOREL.HLP", dir.filePath("VOREL.HLP")));
+    Windows windows(StartupOptions{0, 0, QString(), dir.path().toStdString() + "/"});
+    windows.MainForm->show();
+    QVERIFY(QTest::qWaitForWindowExposed(windows.MainForm.get()));
+
+    windows.MainForm->HelpBtn->click();
+    QVERIFY(windows.Help && windows.Help->isVisible() && windows.Help->Loaded());
+    QCOMPARE(windows.Help->Browser()->verticalScrollBar()->value(), 0);
+
+    // F1 in the main window opens topic 1; topics 6, 7 and 8 lie further down.
+    windows.Help->hide();
+    windows.MainForm->activateWindow();
+    QTest::keyClick(windows.MainForm.get(), Qt::Key_F1);
+    QVERIFY(windows.Help->isVisible());
+    const QString html = windows.Help->Browser()->toHtml();
+    for (int topic : {1, 6, 7, 8})
+      QVERIFY2(html.contains(QStringLiteral("topic-%1").arg(topic)), qPrintable(QString::number(topic)));
+    windows.Help->resize(400, 200);
+    windows.ShowHelp(8);
+    QVERIFY(windows.Help->Browser()->verticalScrollBar()->value() > 0);
+  }
+
+  void missingHelpFileIsReportedByTheHelpWindow() {
+    test::ScriptedDialogs dialogs;
+    HelpWindow help(QStringLiteral("/nonexistent/VOREL.HLP"));
+    help.ShowTopic(1);
+    QVERIFY(!help.Loaded());
+    QVERIFY(help.Browser()->toPlainText().contains(QStringLiteral("introuvable")));
+    QVERIFY(dialogs.boxes.empty());
+  }
+};
+
+VOREL_GUI_TEST(StartupTest);
+
+}  // namespace vorel
+
+#include "StartupTest.moc"

@@ -1,0 +1,1 @@
+# vorel-report, the batch report writer, comes with its own sources.
