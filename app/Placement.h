@@ -1,0 +1,31 @@
+// Where the main window and the report window stand, kept in vorel.ini between runs.
+#pragma once
+
+#include <QRect>
+#include <QSize>
+
+class QWidget;
+
+namespace vorel {
+
+class ProfileFile;
+
+// The report window's placement in its design: where it goes when a window that opened
+// maximised is restored.
+inline constexpr QRect kReportDesignPlacement{231, 225, 600, 300};
+
+// "MainW" "x" and "y", 10 and 10 by default.
+void ApplyMainPlacement(QWidget& mainWindow, const ProfileFile& settings);
+
+// "AnalWin" "Maxi"; when not maximised "x", "y", "w", "h", centred on the screen by default.
+void ApplyReportPlacement(QWidget& reportWindow, const ProfileFile& settings, QSize screen);
+
+// Erases "MainW", writes its "x" and "y", then "AnalWin" "x", "y", "w", "h" and "Maxi".
+// Stops at the first write that fails and throws its error.
+void SavePlacements(const QWidget& mainWindow, const QWidget& reportWindow,
+                    ProfileFile& settings);
+
+// The rectangle recorded for a window: its restored one when minimised, its own otherwise.
+QRect RecordedRect(const QWidget& window);
+
+}  // namespace vorel

@@ -1,0 +1,94 @@
+// File reading and replacement.
+#include "platform/FileIO.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+
+namespace vorel {
+namespace {
+
+std::optional<size_t> gFailAfter;
+
+bool WriteAll(int fd, std::string_view bytes) {
+  size_t written = 0;
+  while (written < bytes.size()) {
+    size_t chunk = bytes.size() - written;
+    if (gFailAfter) {
+      if (written >= *gFailAfter) {
+        errno = ENOSPC;
+        return false;
+      }
+      chunk = std::min(chunk, *gFailAfter - written);
+    }
+    const ssize_t n = ::write(fd, bytes.data() + written, chunk);
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      return false;
+    }
+    written += static_cast<size_t>(n);
+  }
+  return true;
+}
+
+}  // namespace
+
+void SetWriteFailureAfterForTesting(std::optional<size_t> bytes) { gFailAfter = bytes; }
+
+SaveStatus ReplaceFileContents(const std::string& path, std::string_view bytes) {
+  std::string temp = path + ".XXXXXX";
+  const int fd = ::mkstemp(temp.data());
+  if (fd < 0) return SaveStatus::CannotCreate;
+  struct stat info {};
+  mode_t mode;
+  if (::stat(path.c_str(), &info) == 0) {
+    mode = info.st_mode & 07777;
+  } else {
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    mode = 0666 & ~mask;
+  }
+  ::fchmod(fd, mode);
+  bool ok = WriteAll(fd, bytes) && ::fsync(fd) == 0;
+  ok = ::close(fd) == 0 && ok;
+  if (!ok) {
+    ::unlink(temp.c_str());
+    return SaveStatus::WriteFailed;
+  }
+  if (::rename(temp.c_str(), path.c_str()) != 0) {
+    ::unlink(temp.c_str());
+    return SaveStatus::CannotCreate;
+  }
+  return SaveStatus::Ok;
+}
+
+ReadStatus ReadFileContents(const std::string& path, std::string& bytes, size_t maxBytes) {
+  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) return ReadStatus::CannotOpen;
+  bytes.clear();
+  struct stat info {};
+  if (::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) &&
+      static_cast<size_t>(info.st_size) <= maxBytes)
+    bytes.reserve(static_cast<size_t>(info.st_size));
+  char buffer[1 << 16];
+  for (;;) {
+    const ssize_t n = ::read(fd, buffer, sizeof buffer);
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      ::close(fd);
+      return ReadStatus::ReadFailed;
+    }
+    if (n == 0) break;
+    if (bytes.size() + static_cast<size_t>(n) > maxBytes) {
+      ::close(fd);
+      return ReadStatus::ReadFailed;
+    }
+    bytes.append(buffer, static_cast<size_t>(n));
+  }
+  ::close(fd);
+  return ReadStatus::Ok;
+}
+
+}  // namespace vorel

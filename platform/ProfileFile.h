@@ -1,0 +1,41 @@
+// Our stand-in for the ini profile functions: single entries of a small settings file read
+// and written one at a time, with the classic semantics. Section and key names compare
+// without case; an existing entry is updated in place; a missing section goes at the end of
+// the file, a missing key at the end of its section; 8-bit text with CR LF line ends; the
+// file is created at the first write. Every call reads the file anew: nothing stays open.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace vorel {
+
+class ProfileFile {
+ public:
+  explicit ProfileFile(std::string path);
+
+  // "$XDG_CONFIG_HOME/vorel.ini", else "~/.config/vorel.ini".
+  static std::string DefaultPath(std::string_view fileName = "vorel.ini");
+
+  std::string ReadString(std::string_view section, std::string_view key,
+                         std::string_view defaultValue) const;
+  // Leading blanks and a sign allowed; hexadecimal after "$", "0x" or "0X"; any other text,
+  // or a missing entry, gives the default.
+  int ReadInteger(std::string_view section, std::string_view key, int defaultValue) const;
+
+  // Throw Error "Impossible d'écrire dans <file name>" when the file cannot be written.
+  void WriteString(std::string_view section, std::string_view key, std::string_view value);
+  void WriteInteger(std::string_view section, std::string_view key, int value);
+  void EraseSection(std::string_view section);
+
+  const std::string& Path() const { return path_; }
+
+ private:
+  std::string path_;
+};
+
+// The integer rule of ReadInteger, on its own.
+std::optional<int> ParseProfileInteger(std::string_view text);
+
+}  // namespace vorel
