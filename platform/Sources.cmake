@@ -1,9 +1,12 @@
 list(APPEND VOREL_CORE_SOURCES
   platform/Error.cpp
   platform/Cp1252.cpp
-  platform/RichDocument.cpp
-  platform/ProfileFile.cpp
+  platform/CodePages.cpp
   platform/FileIO.cpp
+  platform/PlainText.cpp
+  platform/ProfileFile.cpp
+  platform/RichDocument.cpp
+  platform/Rtf.cpp
 )
 list(APPEND VOREL_GUI_SOURCES
   platform/Desktop.cpp
