@@ -6,10 +6,12 @@
 #include <QShortcut>
 #include <QToolButton>
 
+#include "app/Placement.h"
 #include "app/sabout.h"
 #include "platform/Desktop.h"
 #include "platform/Dialogs.h"
 #include "platform/Guard.h"
+#include "platform/ProfileFile.h"
 #include "register/Schoixp.h"
 #include "register/Sfichier.h"
 #include "reportwin/Analwin.h"
@@ -83,7 +85,7 @@ void TMainForm::SetPeers(TFichier* fichier, TChoixP* choixP, TAnalyseChild* anal
 }
 
 void TMainForm::FormCreate() {
-  move(10, 10);
+  ApplyMainPlacement(*this, ProfileFile(ProfileFile::DefaultPath()));
   ProgramDir = programDirOverride_.empty() ? ExecutableDirectory() : programDirOverride_;
   if (ProgramDir.empty() || ProgramDir.back() != '/') ProgramDir += '/';
 }
@@ -100,7 +102,11 @@ void TMainForm::AboutClick() { aboutBox_->exec(); }
 
 void TMainForm::CloseBtnClick() { close(); }
 
-void TMainForm::FormClose() {}
+void TMainForm::FormClose() {
+  // A failed write is shown and the program still ends: only the placement is lost.
+  ProfileFile settings(ProfileFile::DefaultPath());
+  SavePlacements(*this, *analyseChild_, settings);
+}
 
 void TMainForm::closeEvent(QCloseEvent* event) {
   RunGuarded([this] { FormClose(); });

@@ -14,6 +14,7 @@
 #include <QShortcut>
 #include <QTextDocumentFragment>
 #include <QTextEdit>
+#include <QTextFrame>
 #include <QToolButton>
 #include <memory>
 
@@ -83,6 +84,8 @@ TAnalyseChild::TAnalyseChild() : QWidget(nullptr, Qt::Window) {
   Memo->setAcceptRichText(true);
   Memo->setUndoRedoEnabled(true);
 
+  LayoutChildren();
+
   connect(SpeedSauve, &QToolButton::clicked, this, Guarded([this] { SpeedSauveClick(); }));
   connect(SpeedImprime, &QToolButton::clicked, this, Guarded([this] { Imprimer1Click(); }));
   connect(SpeedCopy, &QToolButton::clicked, this, Guarded([this] { Copier1Click(); }));
@@ -93,6 +96,10 @@ TAnalyseChild::TAnalyseChild() : QWidget(nullptr, Qt::Window) {
 
 void TAnalyseChild::resizeEvent(QResizeEvent* event) {
   QWidget::resizeEvent(event);
+  LayoutChildren();
+}
+
+void TAnalyseChild::LayoutChildren() {
   Panel1->setGeometry(0, 0, width(), 33);
   Memo->setGeometry(0, 33, width(), std::max(0, height() - 33));
 }

@@ -58,6 +58,7 @@ class TAnalyseChild : public QWidget {
  private:
   // The save question; true when the pending action goes on.
   bool AskSave();
+  void LayoutChildren();
   void LoadFile(const std::string& path);
 
   std::string nomFichier_;

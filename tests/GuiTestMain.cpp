@@ -1,5 +1,6 @@
 // Runs one registered Qt Test class: vorel_gui_tests CLASS [Qt Test options].
 #include <QApplication>
+#include <QTemporaryDir>
 #include <QTest>
 #include <cstdio>
 
@@ -13,6 +14,9 @@ std::map<std::string, TestFactory>& GuiTestRegistry() {
 }  // namespace vorel::test
 
 int main(int argc, char** argv) {
+  // Window tests never touch the user's settings: each run gets its own configuration folder.
+  QTemporaryDir config;
+  qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
   QApplication app(argc, argv);
   auto& registry = vorel::test::GuiTestRegistry();
   if (argc < 2 || !registry.count(argv[1])) {

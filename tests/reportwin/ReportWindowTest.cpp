@@ -1,0 +1,312 @@
+// The report window's flows: save, open, print, copy and the save question, answered
+// through the dialog seam.
+#include <QApplication>
+#include <QClipboard>
+#include <QFile>
+#include <QMimeData>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextEdit>
+#include <QToolButton>
+
+#include "GuiTest.h"
+#include "ScriptedDialogs.h"
+#include "platform/FileIO.h"
+#include "platform/Guard.h"
+#include "platform/Rtf.h"
+#include "report/Composition.h"
+#include "reportwin/Analwin.h"
+#include "reportwin/DocumentBridge.h"
+
+namespace vorel {
+namespace {
+
+Report Martin() { return ComposeReport("MARTIN PAUL HENRI", "14/03/1962", FrenchLocaleNames()); }
+
+QByteArray ReadAll(const QString& path) {
+  QFile f(path);
+  return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+int PdfPages(const QString& path) {
+  return static_cast<int>(QString::fromLatin1(ReadAll(path))
+                              .count(QRegularExpression(QStringLiteral("/Type\\s*/Page[^s]"))));
+}
+
+}  // namespace
+
+class ReportWindowTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void layout() {
+    TAnalyseChild w;
+    QCOMPARE(w.geometry(), QRect(231, 225, 600, 300));
+    QCOMPARE(w.Panel1->geometry(), QRect(0, 0, 600, 33));
+    QCOMPARE(w.Memo->geometry(), QRect(0, 33, 600, 267));
+    const struct {
+      QToolButton* button;
+      int left;
+      const char* tip;
+    } buttons[] = {{w.SpeedSauve, 8, "Enregistrer"},
+                   {w.SpeedImprime, 40, "Imprimer"},
+                   {w.SpeedCopy, 72, "Copier dans le Presse-papiers"}};
+    for (const auto& b : buttons) {
+      QCOMPARE(b.button->geometry(), QRect(b.left, 4, 25, 25));
+      QCOMPARE(b.button->toolTip(), QString::fromUtf8(b.tip));
+      QVERIFY(!b.button->icon().isNull());
+    }
+    QCOMPARE(w.Memo->document()->defaultFont().family(), QString("Times New Roman"));
+    QCOMPARE(w.Memo->document()->defaultFont().pointSize(), 12);
+    QCOMPARE(w.Memo->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
+    QCOMPARE(w.Memo->lineWrapMode(), QTextEdit::WidgetWidth);
+    QVERIFY(!w.Memo->tabChangesFocus());
+    QVERIFY(!w.isVisible());
+  }
+
+  void composedReportIsShownUnsavedAndTheQuestionNamesIt() {
+    test::ScriptedDialogs dialogs;
+    TAnalyseChild w;
+    const Report report = Martin();
+    w.ShowReport(report);
+    QVERIFY(w.isVisible());
+    QCOMPARE(w.windowTitle(), QString::fromStdString(report.caption));
+    QCOMPARE(w.Content(), report.document);
+    QCOMPARE(w.Memo->textCursor().position(), 0);
+    QVERIFY(w.Modified());
+    QVERIFY(w.NomFichier().empty());
+
+    dialogs.answers = {Answer::Cancel};
+    QVERIFY(!w.close());
+    QCOMPARE(dialogs.Texts(), QStringList{"Voulez-vous enregistrer ce vorel ?"});
+    QVERIFY(w.isVisible());
+
+    dialogs.answers = {Answer::No};
+    QVERIFY(w.close());
+    QVERIFY(!w.isVisible());
+    // Closing only hides: the text and the flag stay.
+    QVERIFY(w.Modified());
+    QCOMPARE(w.Content(), report.document);
+  }
+
+  void saveNamesTheWindowAfterTheFileAndProposesItAgain() {
+    QTemporaryDir dir;
+    test::ScriptedDialogs dialogs;
+    TAnalyseChild w;
+    w.ShowReport(Martin());
+    const QString path = dir.filePath("dupont.RTF");
+    dialogs.files = {path};
+    w.SpeedSauve->click();
+    QCOMPARE(dialogs.fileRequests.size(), size_t(1));
+    const FileRequest& r = dialogs.fileRequests[0];
+    QVERIFY(r.save);
+    QCOMPARE(r.title, QString("Enregistrer le vorel dans un fichier texte"));
+    QCOMPARE(r.filter, QString("Fichiers vorel (*.RTF)"));
+    QCOMPARE(r.defaultSuffix, QString("RTF"));
+    QCOMPARE(r.initialPath, QString());
+    QCOMPARE(r.helpContext, 7);
+    QCOMPARE(w.windowTitle(), QString("dupont.RTF"));
+    QCOMPARE(w.NomFichier(), path.toStdString());
+    QVERIFY(!w.Modified());
+    QCOMPARE(ReadAll(path).toStdString(), WriteRtf(w.Content()));
+
+    // Closing now asks nothing; after an edit the question names the file.
+    QVERIFY(w.close());
+    QVERIFY(dialogs.boxes.empty());
+    w.show();
+    QTest::keyClicks(w.Memo, "x");
+    QVERIFY(w.Modified());
+    dialogs.answers = {Answer::Cancel};
+    QVERIFY(!w.close());
+    QCOMPARE(dialogs.Texts().last(), QString("Voulez-vous enregistrer dupont.RTF ?"));
+
+    // A second save opens the dialog on the same full path.
+    dialogs.files = {path};
+    w.SpeedSauve->click();
+    QCOMPARE(dialogs.fileRequests.back().initialPath, path);
+    QVERIFY(!w.Modified());
+  }
+
+  void openRestoresFormattingAndReadsPlainText() {
+    QTemporaryDir dir;
+    test::ScriptedDialogs dialogs;
+    const Report report = Martin();
+    const QString rtfPath = dir.filePath("martin.RTF");
+    QVERIFY(ReplaceFileContents(rtfPath.toStdString(), WriteRtf(report.document)) ==
+            SaveStatus::Ok);
+
+    TAnalyseChild w;
+    dialogs.files = {rtfPath};
+    w.OpenBtnClick();
+    QCOMPARE(dialogs.fileRequests[0].title, QString("Ouvrir un fichier texte"));
+    QVERIFY(!dialogs.fileRequests[0].save);
+    QVERIFY(w.isVisible());
+    QCOMPARE(w.windowTitle(), QString("martin.RTF"));
+    QCOMPARE(w.Content(), report.document);  // fonts, bold, indents, run by run
+    QVERIFY(!w.Modified());
+
+    // Not RTF: plain text, one paragraph per line, Windows-1252 when not UTF-8.
+    const QString textPath = dir.filePath("notes.txt");
+    QFile f(textPath);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write("premi\xE8re ligne\r\nseconde\rtroisi\xE8me\n");
+    f.close();
+    dialogs.files = {textPath};
+    w.OpenBtnClick();
+    QCOMPARE(w.Memo->toPlainText(), QString::fromUtf8("première ligne\nseconde\ntroisième"));
+    QCOMPARE(dialogs.fileRequests.back().initialPath, rtfPath);  // starts on the last file
+    QVERIFY(dialogs.boxes.empty());
+  }
+
+  void questionWhileOpening() {
+    QTemporaryDir dir;
+    test::ScriptedDialogs dialogs;
+    TAnalyseChild w;
+    const Report report = Martin();
+    w.ShowReport(report);
+    // "Annuler": no open dialog, nothing changes.
+    dialogs.answers = {Answer::Cancel};
+    w.OpenBtnClick();
+    QVERIFY(dialogs.fileRequests.empty());
+    QCOMPARE(w.Content(), report.document);
+    QVERIFY(w.Modified());
+    // "&Oui", then the save dialog cancelled: the open dialog still comes.
+    dialogs.answers = {Answer::Yes};
+    dialogs.files = {QString(), QString()};
+    w.OpenBtnClick();
+    QCOMPARE(dialogs.fileRequests.size(), size_t(2));
+    QVERIFY(dialogs.fileRequests[0].save);
+    QVERIFY(!dialogs.fileRequests[1].save);
+    QVERIFY(w.Modified());
+  }
+
+  void yesThenCancelledSaveStillCloses() {
+    test::ScriptedDialogs dialogs;
+    TAnalyseChild w;
+    w.ShowReport(Martin());
+    dialogs.answers = {Answer::Yes};
+    dialogs.files = {QString()};
+    QVERIFY(w.close());
+    QVERIFY(w.Modified());
+    // A later open asks again.
+    dialogs.answers = {Answer::Cancel};
+    w.OpenBtnClick();
+    QCOMPARE(dialogs.Texts().size(), 2);
+  }
+
+  void failedSaveKeepsTheOldFileAndTheFlag() {
+    QTemporaryDir dir;
+    test::ScriptedDialogs dialogs;
+    TAnalyseChild w;
+    w.ShowReport(Martin());
+    const QString path = dir.filePath("old.RTF");
+    QVERIFY(ReplaceFileContents(path.toStdString(), "{\\rtf1 old}") == SaveStatus::Ok);
+
+    SetWriteFailureAfterForTesting(100);
+    dialogs.files = {path};
+    w.SpeedSauve->click();
+    SetWriteFailureAfterForTesting(std::nullopt);
+    QCOMPARE(dialogs.Texts(), QStringList{"Erreur à l'enregistrement de flux."});
+    QCOMPARE(w.windowTitle(), QString("old.RTF"));
+    QCOMPARE(w.NomFichier(), path.toStdString());
+    QVERIFY(w.Modified());
+    QCOMPARE(ReadAll(path), QByteArray("{\\rtf1 old}"));
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files).size(), 1);  // no temporary file left
+
+    // A folder that does not exist: the file cannot be created.
+    const QString nowhere = dir.filePath("absent/x.RTF");
+    dialogs.files = {nowhere};
+    w.SpeedSauve->click();
+    QCOMPARE(dialogs.Texts().last(), "Impossible de créer le fichier " + nowhere + ".");
+
+    // Asked for by the question while closing: the window stays open.
+    dialogs.answers = {Answer::Yes};
+    dialogs.files = {nowhere};
+    QVERIFY(!w.close());
+    QVERIFY(w.isVisible());
+  }
+
+  void failedOpenNamesTheFileButKeepsTheText() {
+    test::ScriptedDialogs dialogs;
+    TAnalyseChild w;
+    const Report report = Martin();
+    w.ShowReport(report);
+    w.hide();
+    dialogs.answers = {Answer::No};
+    dialogs.files = {QStringLiteral("/nonexistent/lost.RTF")};
+    RunGuarded([&] { w.OpenBtnClick(); });
+    QCOMPARE(dialogs.Texts().last(),
+             QString("Impossible d'ouvrir le fichier /nonexistent/lost.RTF."));
+    QCOMPARE(w.windowTitle(), QString("lost.RTF"));
+    QCOMPARE(w.NomFichier(), std::string("/nonexistent/lost.RTF"));
+    QCOMPARE(w.Content(), report.document);
+    QVERIFY(w.Modified());
+    QVERIFY(!w.isVisible());
+  }
+
+  void copyWholeReportOrSelection() {
+    TAnalyseChild w;
+    const Report report = Martin();
+    w.ShowReport(report);
+    QTextCursor end = w.Memo->textCursor();
+    end.movePosition(QTextCursor::End);
+    w.Memo->setTextCursor(end);
+    w.SpeedCopy->click();
+    const QMimeData* mime = QApplication::clipboard()->mimeData();
+    QCOMPARE(mime->text(), QString::fromStdString(report.document.PlainText()));
+    const auto copied = ReadRtf(mime->data(QStringLiteral("text/rtf")).toStdString());
+    QVERIFY(copied.has_value());
+    QCOMPARE(*copied, report.document);
+    QVERIFY(mime->hasHtml());
+    QCOMPARE(w.Memo->textCursor().position(), 0);
+    QVERIFY(!w.Memo->textCursor().hasSelection());
+
+    // A selection: only it, and the caret where it began.
+    QTextCursor c = w.Memo->textCursor();
+    c.setPosition(2);
+    c.setPosition(12, QTextCursor::KeepAnchor);
+    w.Memo->setTextCursor(c);
+    w.SpeedCopy->click();
+    QCOMPARE(QApplication::clipboard()->text(), QString("Vorel de M"));
+    QCOMPARE(w.Memo->textCursor().position(), 2);
+  }
+
+  void printsCompleteCopiesEachOnNewPages() {
+    QTemporaryDir dir;
+    test::ScriptedDialogs dialogs;
+    TAnalyseChild w;
+    w.ShowReport(Martin());
+    dialogs.printFile = dir.filePath("one.pdf");
+    dialogs.copies = {1};
+    w.SpeedImprime->click();
+    const int pagesPerCopy = PdfPages(dialogs.printFile);
+    QVERIFY(pagesPerCopy >= 2);
+
+    dialogs.printFile = dir.filePath("three.pdf");
+    dialogs.copies = {3};
+    w.SpeedImprime->click();
+    QCOMPARE(PdfPages(dialogs.printFile), 3 * pagesPerCopy);
+    // The job is named after the caption, cut to 31 characters: the PDF's title is a UTF-16
+    // string that ends right after "mercredi 14 ".
+    const QString name = w.windowTitle().left(31);
+    QCOMPARE(name, QString("MARTIN PAUL HENRI (mercredi 14 "));
+    QByteArray tail;
+    for (QChar ch : QString("mercredi 14 ")) tail += char(0), tail += char(ch.unicode());
+    tail += ')';
+    QVERIFY(ReadAll(dialogs.printFile).contains(tail));
+
+    // Cancelled: nothing printed.
+    dialogs.printFile = dir.filePath("none.pdf");
+    dialogs.copies = {0};
+    w.SpeedImprime->click();
+    QVERIFY(!QFile::exists(dialogs.printFile));
+    QVERIFY(dialogs.boxes.empty());
+  }
+};
+
+VOREL_GUI_TEST(ReportWindowTest);
+
+}  // namespace vorel
+
+#include "ReportWindowTest.moc"
