@@ -11,6 +11,8 @@
 #include <QTranslator>
 #include <QUrl>
 
+static void InitVorelQrc() { Q_INIT_RESOURCE(vorel); }
+
 namespace vorel {
 namespace {
 
@@ -19,7 +21,10 @@ std::function<void(const QString&)> gUrlOpener;
 
 }  // namespace
 
+void InitResources() { InitVorelQrc(); }
+
 void InstallDesktopDefaults(QApplication& app) {
+  InitResources();
   // The windows keep the font names they were designed with; these are the metric
   // equivalents on this platform.
   QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));

@@ -33,4 +33,8 @@ CalendarNames SystemCalendarNames();
 // The directory of the running executable, with a trailing '/'.
 std::string ExecutableDirectory();
 
+// The pictures, cursor and icon compiled into the program: they live in a static library, so
+// each program registers them once before any window is made.
+void InitResources();
+
 }  // namespace vorel

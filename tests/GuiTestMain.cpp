@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "GuiTest.h"
+#include "platform/Desktop.h"
 
 namespace vorel::test {
 std::map<std::string, TestFactory>& GuiTestRegistry() {
@@ -18,6 +19,7 @@ int main(int argc, char** argv) {
   QTemporaryDir config;
   qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
   QApplication app(argc, argv);
+  vorel::InitResources();
   auto& registry = vorel::test::GuiTestRegistry();
   if (argc < 2 || !registry.count(argv[1])) {
     std::fprintf(stderr, "usage: %s CLASS [options]\nclasses:\n", argv[0]);

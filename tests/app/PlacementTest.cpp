@@ -1,0 +1,144 @@
+// Window placement kept in vorel.ini, through the real windows.
+#include <QDir>
+#include <QFile>
+#include <QTest>
+
+#include "GuiTest.h"
+#include "ScriptedDialogs.h"
+#include "app/Main.h"
+#include "app/Placement.h"
+#include "app/Startup.h"
+#include "platform/Desktop.h"
+#include "platform/ProfileFile.h"
+#include "reportwin/Analwin.h"
+
+namespace vorel {
+
+class PlacementTest : public QObject {
+  Q_OBJECT
+
+  QString IniPath() const { return QString::fromStdString(ProfileFile::DefaultPath()); }
+  QByteArray Ini() const {
+    QFile f(IniPath());
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+  }
+  void WriteIni(const QByteArray& text) {
+    QFile::remove(IniPath());
+    QFile f(IniPath());
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(text);
+  }
+
+ private slots:
+  void init() {
+    QDir().mkpath(QFileInfo(IniPath()).path());
+    QFile::remove(IniPath());
+    QDir(IniPath()).removeRecursively();
+  }
+  void cleanup() { SetScreenSizeOverride(std::nullopt); }
+
+  void defaultsCentreTheReportWindow() {
+    const struct {
+      QSize screen;
+      QPoint expected;
+    } cases[] = {{{1024, 768}, {212, 234}}, {{800, 600}, {100, 150}}, {{590, 600}, {-5, 150}},
+                 {{601, 301}, {0, 0}}};
+    for (const auto& c : cases) {
+      SetScreenSizeOverride(c.screen);
+      TAnalyseChild w;
+      w.FormCreate();
+      QCOMPARE(w.pos(), c.expected);
+      QCOMPARE(w.size(), QSize(600, 300));
+    }
+    // "w" and "h" given, "x" and "y" missing: the centring still uses 600 x 300.
+    WriteIni("[AnalWin]\r\nw=800\r\nh=0x190\r\n");
+    SetScreenSizeOverride(QSize(1024, 768));
+    TAnalyseChild w;
+    w.FormCreate();
+    QCOMPARE(w.geometry(), QRect(212, 234, 800, 400));
+  }
+
+  void firstRunWritesBothSectionsAndTheNextRunReadsThem() {
+    SetScreenSizeOverride(QSize(1024, 768));
+    {
+      Windows windows(StartupOptions{0, 0, QString(), QDir::tempPath().toStdString() + "/"});
+      QCOMPARE(windows.MainForm->pos(), QPoint(10, 10));
+      windows.MainForm->FormClose();
+    }
+    QCOMPARE(Ini(), QByteArray("[MainW]\r\nx=10\r\ny=10\r\n\r\n[AnalWin]\r\nx=212\r\ny=234\r\n"
+                               "w=600\r\nh=300\r\nMaxi=0\r\n"));
+    // Keys added by hand: gone from [MainW], kept in [AnalWin].
+    WriteIni("[MainW]\r\nx=40\r\ny=0X20\r\nmine=1\r\n\r\n[AnalWin]\r\nx=3\r\ny=4\r\nw=500\r\n"
+             "h=200\r\nMaxi=0\r\nnote=kept\r\n");
+    {
+      Windows windows(StartupOptions{0, 0, QString(), QDir::tempPath().toStdString() + "/"});
+      QCOMPARE(windows.MainForm->pos(), QPoint(40, 32));
+      QCOMPARE(windows.AnalyseChild->geometry(), QRect(3, 4, 500, 200));
+      windows.MainForm->move(70, 80);
+      windows.MainForm->FormClose();
+    }
+    QCOMPARE(Ini(), QByteArray("[AnalWin]\r\nx=3\r\ny=4\r\nw=500\r\nh=200\r\nMaxi=0\r\n"
+                               "note=kept\r\n\r\n[MainW]\r\nx=70\r\ny=80\r\n"));
+  }
+
+  void maximisedAndMinimisedReportWindow() {
+    TAnalyseChild w;
+    QWidget main;
+    main.move(10, 10);
+    w.setGeometry(100, 120, 640, 320);
+    w.showMaximized();
+    QVERIFY(QTest::qWaitFor([&] { return w.isMaximized(); }));
+    const QRect maximised(w.pos(), w.size());
+    ProfileFile settings(ProfileFile::DefaultPath());
+    SavePlacements(main, w, settings);
+    QCOMPARE(settings.ReadInteger("AnalWin", "Maxi", 0), 1);
+    QCOMPARE(settings.ReadInteger("AnalWin", "w", 0), maximised.width());
+    QCOMPARE(settings.ReadInteger("AnalWin", "x", -1), maximised.x());
+
+    // Opened maximised; restoring gives the design placement.
+    TAnalyseChild next;
+    next.FormCreate();
+    next.show();
+    QVERIFY(QTest::qWaitFor([&] { return next.isMaximized(); }));
+    next.showNormal();
+    QVERIFY(QTest::qWaitFor([&] { return !next.isMaximized(); }));
+    QCOMPARE(next.geometry(), kReportDesignPlacement);
+
+    // Minimised: the rectangle it has when restored, and Maxi=0.
+    TAnalyseChild small;
+    small.setGeometry(50, 60, 610, 310);
+    small.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&small));
+    small.showMinimized();
+    QVERIFY(QTest::qWaitFor([&] { return small.isMinimized(); }));
+    SavePlacements(main, small, settings);
+    QCOMPARE(settings.ReadInteger("AnalWin", "Maxi", 1), 0);
+    // Read back at the next start, it gives the window its restored place and size again.
+    TAnalyseChild again;
+    again.FormCreate();
+    again.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&again));
+    QCOMPARE(again.geometry(), QRect(50, 60, 610, 310));
+    // Any non-zero integer counts as maximised.
+    WriteIni("[AnalWin]\r\nMaxi=2\r\n");
+    TAnalyseChild two;
+    two.FormCreate();
+    QVERIFY(two.windowState() & Qt::WindowMaximized);
+  }
+
+  void failedWriteIsShownAndTheProgramStillEnds() {
+    test::ScriptedDialogs dialogs;
+    Windows windows(StartupOptions{0, 0, QString(), QDir::tempPath().toStdString() + "/"});
+    windows.MainForm->show();
+    QVERIFY(QDir().mkpath(IniPath()));  // a folder where the file should be
+    QVERIFY(windows.MainForm->close());
+    QCOMPARE(dialogs.Texts(), QStringList{"Impossible d'écrire dans vorel.ini."});
+    QVERIFY(!windows.MainForm->isVisible());
+  }
+};
+
+VOREL_GUI_TEST(PlacementTest);
+
+}  // namespace vorel
+
+#include "PlacementTest.moc"
