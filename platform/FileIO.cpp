@@ -37,7 +37,7 @@ bool WriteAll(int fd, std::string_view bytes) {
 
 void SetWriteFailureAfterForTesting(std::optional<size_t> bytes) { gFailAfter = bytes; }
 
-SaveStatus ReplaceFileContents(const std::string& path, std::string_view bytes) {
+SaveStatus ReplaceFileContents(const std::string& path, std::string_view bytes, bool durable) {
   std::string temp = path + ".XXXXXX";
   const int fd = ::mkstemp(temp.data());
   if (fd < 0) return SaveStatus::CannotCreate;
@@ -51,7 +51,7 @@ SaveStatus ReplaceFileContents(const std::string& path, std::string_view bytes) 
     mode = 0666 & ~mask;
   }
   ::fchmod(fd, mode);
-  bool ok = WriteAll(fd, bytes) && ::fsync(fd) == 0;
+  bool ok = WriteAll(fd, bytes) && (!durable || ::fsync(fd) == 0);
   ok = ::close(fd) == 0 && ok;
   if (!ok) {
     ::unlink(temp.c_str());

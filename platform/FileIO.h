@@ -10,9 +10,11 @@ namespace vorel {
 
 enum class SaveStatus { Ok, CannotCreate, WriteFailed };
 
-// Writes bytes to a temporary file beside path, flushes it to the disk, then puts it in place
-// of path: a failure at any point leaves an existing file as it was.
-SaveStatus ReplaceFileContents(const std::string& path, std::string_view bytes);
+// Writes bytes to a temporary file beside path, flushes it to the disk (unless durable is
+// false, for batch output that can simply be made again), then puts it in place of path: a
+// failure at any point leaves an existing file as it was.
+SaveStatus ReplaceFileContents(const std::string& path, std::string_view bytes,
+                               bool durable = true);
 
 enum class ReadStatus { Ok, CannotOpen, ReadFailed };
 

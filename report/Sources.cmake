@@ -12,6 +12,7 @@ configure_file(${CMAKE_CURRENT_SOURCE_DIR}/report/CatalogueTexts.cpp.in
 list(APPEND VOREL_CORE_SOURCES
   report/Catalogue.cpp
   report/Composition.cpp
+  report/Explain.cpp
   ${CMAKE_CURRENT_BINARY_DIR}/report/CatalogueTexts.cpp
 )
 list(APPEND VOREL_GUI_SOURCES
