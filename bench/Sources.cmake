@@ -1,6 +1,8 @@
 list(APPEND VOREL_CORE_BENCH_SOURCES
+  CompositionBench.cpp
   NumbersBench.cpp
   RegisterBench.cpp
 )
 list(APPEND VOREL_GUI_BENCH_SOURCES
+  WindowsBench.cpp
 )
