@@ -295,7 +295,9 @@ constexpr int kMinFontSize = 2;
 constexpr int kMaxFontSize = 3276;
 constexpr int kDefaultFontSize = 24;
 
-enum class Destination : std::uint8_t { Text, FontTable, ColorTable, Skip, Object };
+// Object and Upr skip their content but for one inner group: the object's \result, and
+// the Unicode version (\ud) of text that also comes in an 8-bit version.
+enum class Destination : std::uint8_t { Text, FontTable, ColorTable, Skip, Object, Upr };
 
 enum class Kw : std::uint8_t {
   // document and tables
@@ -316,6 +318,8 @@ enum class Kw : std::uint8_t {
   Skip,
   Object,
   Result,
+  Upr,
+  Ud,
   // character formatting
   Plain,
   Font,
@@ -373,6 +377,8 @@ const std::unordered_map<std::string_view, Keyword>& Keywords() {
         {"blue", Kw::Blue},
         {"object", Kw::Object},
         {"result", Kw::Result},
+        {"upr", Kw::Upr},
+        {"ud", Kw::Ud},
         {"plain", Kw::Plain},
         {"f", Kw::Font},
         {"fs", Kw::FontSize},
@@ -434,7 +440,7 @@ const std::unordered_map<std::string_view, Keyword>& Keywords() {
         "oldtprops operator panose password passwordhash pgdsctbl picprop pict pn pnseclvl "
         "pntext pntxta pntxtb printim private propname protend protstart protusertbl pxe "
         "revtbl revtim rsidtbl rxe shpinst sn sp stylesheet subject sv tc tcn template "
-        "themedata title txe ud userprops wgrffmtfilter windowcaption writereservation "
+        "themedata title txe userprops wgrffmtfilter windowcaption writereservation "
         "writereservhash xe xform xmlattrname xmlattrvalue xmlclose xmlname xmlnstbl xmlopen ";
     while (!skipped.empty()) {
       const size_t end = skipped.find(' ');
@@ -543,8 +549,7 @@ class RtfReader {
       } else if (skipUnits_ > 0) {
         --skipUnits_;
         ++pos_;
-      } else if (group_.destination == Destination::Skip ||
-                 group_.destination == Destination::Object) {
+      } else if (group_.destination >= Destination::Skip) {
         while (pos_ < in_.size() && kSkippable[static_cast<unsigned char>(in_[pos_])]) ++pos_;
       } else if (kPlainText[c]) {
         const size_t start = pos_;
@@ -585,15 +590,15 @@ class RtfReader {
       return;
     }
     if (group_.destination == Destination::FontTable) CommitFont();
-    if (stack_.empty()) {
+    // The closing brace of the document's group ends it; what follows is not RTF. Its state
+    // stays, for the last paragraph if that has no \par.
+    if (stack_.size() <= 1) {
       done_ = true;
       return;
     }
     group_ = stack_.back();
     stack_.pop_back();
     dirty_ = true;
-    // The closing brace of the document's group ends it; what follows is not RTF.
-    if (stack_.empty()) done_ = true;
   }
 
   // --- tokens ---
@@ -636,7 +641,8 @@ class RtfReader {
         CodePoint(0x2011);
         break;
       case '*':
-        if (group_.destination != Destination::Skip) group_.destination = Destination::Skip;
+        // Inside \upr the starred group is the one we want.
+        if (group_.destination != Destination::Upr) group_.destination = Destination::Skip;
         break;
       case '\r':
       case '\n':
@@ -701,6 +707,9 @@ class RtfReader {
         return;
       case Destination::Object:
         if (keyword.kind == Kw::Result) group_.destination = Destination::Text;
+        return;
+      case Destination::Upr:
+        if (keyword.kind == Kw::Ud) group_.destination = Destination::Text;
         return;
       default:
         Apply(keyword, hasParam, param);
@@ -771,7 +780,11 @@ class RtfReader {
       case Kw::Object:
         group_.destination = Destination::Object;
         break;
+      case Kw::Upr:
+        group_.destination = Destination::Upr;
+        break;
       case Kw::Result:
+      case Kw::Ud:
         break;
       case Kw::Plain:
         chars = CharState{};
