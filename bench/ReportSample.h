@@ -2,8 +2,10 @@
 #pragma once
 
 #include <cstddef>
+#include <string>
 
 #include "platform/RichDocument.h"
+#include "platform/Rtf.h"
 
 namespace vorel::bench {
 
@@ -47,6 +49,13 @@ inline RichDocument ReportLikeDocument(std::size_t textBytes) {
     document.paragraphs.emplace_back().format = document.paragraphs.back().format;
   }
   return document;
+}
+
+// The RTF file of a report-like document, of about fileBytes.
+inline std::string ReportLikeRtf(std::size_t fileBytes) {
+  constexpr std::size_t kProbe = 64 * 1024;
+  const double growth = static_cast<double>(WriteRtf(ReportLikeDocument(kProbe)).size()) / kProbe;
+  return WriteRtf(ReportLikeDocument(static_cast<std::size_t>(fileBytes / growth)));
 }
 
 }  // namespace vorel::bench

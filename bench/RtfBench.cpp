@@ -15,10 +15,7 @@ constexpr std::size_t kMegabyte = 1 << 20;
 const std::string& ReportRtf(std::size_t megabytes) {
   static std::map<std::size_t, std::string> files;
   std::string& file = files[megabytes];
-  if (file.empty()) {
-    // Escapes make the file about 8% larger than its text.
-    file = WriteRtf(bench::ReportLikeDocument(megabytes * kMegabyte * 92 / 100));
-  }
+  if (file.empty()) file = bench::ReportLikeRtf(megabytes * kMegabyte);
   return file;
 }
 
