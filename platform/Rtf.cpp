@@ -295,6 +295,11 @@ constexpr int kMaxFallbackUnits = 64;
 constexpr int kMinFontSize = 2;
 constexpr int kMaxFontSize = 3276;
 constexpr int kDefaultFontSize = 24;
+// A long report has some ten thousand paragraphs. Past these counts a file is an attack on
+// memory (two bytes, a backslash and a line end, make a paragraph): further paragraph ends
+// become line breaks and further runs take the format of the last one, so the text stays.
+constexpr size_t kMaxParagraphs = 500'000;
+constexpr size_t kMaxRuns = 1'000'000;
 
 // Object and Upr skip their content but for one inner group: the object's \result, and
 // the Unicode version (\ud) of text that also comes in an 8-bit version.
@@ -647,7 +652,7 @@ class RtfReader {
         break;
       case '\r':
       case '\n':
-        if (group_.destination == Destination::Text) EndParagraph();
+        if (group_.destination == Destination::Text) BreakParagraph();
         break;
       default:
         break;  // \| \: and unknown symbols
@@ -851,10 +856,10 @@ class RtfReader {
         paragraph.alignment = Alignment::Justify;
         break;
       case Kw::Par:
-        if (group_.destination == Destination::Text) EndParagraph();
+        if (group_.destination == Destination::Text) BreakParagraph();
         break;
       case Kw::SectionOrPage:
-        if (group_.destination == Destination::Text && hasContent_) EndParagraph();
+        if (group_.destination == Destination::Text && hasContent_) BreakParagraph();
         break;
       case Kw::Line:
         if (group_.destination == Destination::Text) CodePoint('\n');
@@ -870,7 +875,7 @@ class RtfReader {
       case Kw::Row:
         if (group_.destination == Destination::Text) {
           pendingCellTabs_ = 0;
-          EndParagraph();
+          BreakParagraph();
         }
         break;
       case Kw::Char:
@@ -965,8 +970,24 @@ class RtfReader {
 
   void FlushText() {
     if (pendingText_.empty()) return;
-    AppendRun(paragraph_, pendingText_, format_);
+    if (runCount_ >= kMaxRuns && !paragraph_.runs.empty()) {
+      paragraph_.runs.back().text += pendingText_;
+    } else {
+      const size_t before = paragraph_.runs.size();
+      AppendRun(paragraph_, pendingText_, format_);
+      runCount_ += paragraph_.runs.size() - before;
+    }
     pendingText_.clear();
+  }
+
+  void BreakParagraph() {
+    if (document_.paragraphs.size() + 1 < kMaxParagraphs) {
+      EndParagraph();
+      return;
+    }
+    ResolveSurrogate();
+    BeforeBodyText();
+    pendingText_ += '\n';
   }
 
   void EndParagraph() {
@@ -1131,6 +1152,7 @@ class RtfReader {
   CodePage codePage_ = kCodePageWindows1252;
   char32_t highSurrogate_ = 0;
   size_t pendingCellTabs_ = 0;
+  size_t runCount_ = 0;
   std::string pendingText_;
   Paragraph paragraph_;
   bool hasContent_ = false;

@@ -250,6 +250,7 @@ TEST(RtfOracle, LibreOfficeReadsTextIndentsAndWeights) {
   const std::string xml = Slurp(content);
   EXPECT_NE(xml.find("fo:margin-left=\"0.694"), std::string::npos);
   EXPECT_NE(xml.find("fo:margin-right=\"0.694"), std::string::npos);
+  EXPECT_NE(xml.find("fo:text-indent=\"0in\""), std::string::npos);
   EXPECT_NE(xml.find("fo:font-weight=\"bold\""), std::string::npos);
   EXPECT_NE(xml.find("fo:color=\"#c80000\""), std::string::npos);
   EXPECT_NE(xml.find("Arial"), std::string::npos);

@@ -54,7 +54,8 @@ TEST(RtfReader, ReadsSamplesOfCommonWritersAsText) {
       {"writer-style.rtf",
        "Portrait\nUne personnalité à part entière («\u00A0citation\u00A0»)\n"
        "Bleu souligné, puis € et œ."},
-      {"textedit-style.rtf", "Bilan\nPremière ligne\nSeconde «\u00A0ligne\u00A0»\n€ et “guillemets”"},
+      {"textedit-style.rtf",
+       "Bilan\nPremière ligne\nSeconde «\u00A0ligne\u00A0»\n€ et “guillemets”"},
       {"abiword-style.rtf", "Titre rouge\nTexte noir avec élégance."},
       {"converter-style.rtf",
        "Titre\nL’œuvre complète en italique et code.\nJaponais あい fin\n"
@@ -328,6 +329,22 @@ TEST(RtfReader, SurvivesMalformedInput) {
   const RichDocument bold = Read(unclosedBold);
   ASSERT_EQ(bold.paragraphs.size(), 1u);
   EXPECT_EQ(bold.paragraphs[0].runs.back().format, Format("Times New Roman", 24, true));
+}
+
+TEST(RtfReader, BoundsParagraphsAndRunsButKeepsTheText) {
+  std::string rtf = "{\\rtf1 ";
+  std::string text;
+  for (int i = 0; i < 600'000; ++i) {
+    rtf += "\\b a\\b0 b\\par ";
+    text += "ab\n";
+  }
+  const RichDocument document = Read(rtf);
+  EXPECT_EQ(document.paragraphs.size(), 500'000u);
+  // Past the limit paragraph ends are line breaks, the last one included.
+  EXPECT_TRUE(document.PlainText() == text);  // no diff of a megabyte on failure
+  size_t runs = 0;
+  for (const Paragraph& paragraph : document.paragraphs) runs += paragraph.runs.size();
+  EXPECT_EQ(runs, 1'000'000u);
 }
 
 TEST(RtfReader, ReadsEveryCutOfAFileAsTheTextBeforeTheCut) {
