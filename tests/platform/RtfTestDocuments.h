@@ -18,8 +18,8 @@ inline void PrintTo(const CharFormat& f, std::ostream* out) {
 }
 
 inline void PrintTo(const ParagraphFormat& f, std::ostream* out) {
-  *out << "{fi " << f.firstIndent << " li " << f.leftIndent << " ri " << f.rightIndent
-       << " align " << int(f.alignment) << '}';
+  *out << "{fi " << f.firstIndent << " li " << f.leftIndent << " ri " << f.rightIndent << " align "
+       << int(f.alignment) << '}';
 }
 
 namespace test {
