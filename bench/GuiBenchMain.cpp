@@ -1,6 +1,6 @@
 // Window benchmarks need a QApplication before Google Benchmark runs them.
-#include <QApplication>
 #include <benchmark/benchmark.h>
+#include <QApplication>
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);

@@ -2,6 +2,7 @@ list(APPEND VOREL_CORE_BENCH_SOURCES
   CompositionBench.cpp
   NumbersBench.cpp
   RegisterBench.cpp
+  RtfBench.cpp
 )
 list(APPEND VOREL_GUI_BENCH_SOURCES
   WindowsBench.cpp

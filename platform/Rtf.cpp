@@ -193,7 +193,8 @@ class RtfWriter {
     Control(word);
     char digits[16];
     const auto result = std::to_chars(digits, digits + sizeof digits, value);
-    out_.append(digits, result.ptr);
+    // Byte by byte: GCC 12 warns falsely about an overlap on append at -O3.
+    for (const char* digit = digits; digit != result.ptr; ++digit) out_ += *digit;
   }
 
   void Raw(std::string_view text) {
@@ -294,8 +295,15 @@ constexpr int kMaxFallbackUnits = 64;
 constexpr int kMinFontSize = 2;
 constexpr int kMaxFontSize = 3276;
 constexpr int kDefaultFontSize = 24;
+// A long report has some ten thousand paragraphs. Past these counts a file is an attack on
+// memory (two bytes, a backslash and a line end, make a paragraph): further paragraph ends
+// become line breaks and further runs take the format of the last one, so the text stays.
+constexpr size_t kMaxParagraphs = 500'000;
+constexpr size_t kMaxRuns = 1'000'000;
 
-enum class Destination : std::uint8_t { Text, FontTable, ColorTable, Skip, Object };
+// Object and Upr skip their content but for one inner group: the object's \result, and
+// the Unicode version (\ud) of text that also comes in an 8-bit version.
+enum class Destination : std::uint8_t { Text, FontTable, ColorTable, Skip, Object, Upr };
 
 enum class Kw : std::uint8_t {
   // document and tables
@@ -316,6 +324,8 @@ enum class Kw : std::uint8_t {
   Skip,
   Object,
   Result,
+  Upr,
+  Ud,
   // character formatting
   Plain,
   Font,
@@ -373,6 +383,8 @@ const std::unordered_map<std::string_view, Keyword>& Keywords() {
         {"blue", Kw::Blue},
         {"object", Kw::Object},
         {"result", Kw::Result},
+        {"upr", Kw::Upr},
+        {"ud", Kw::Ud},
         {"plain", Kw::Plain},
         {"f", Kw::Font},
         {"fs", Kw::FontSize},
@@ -434,7 +446,7 @@ const std::unordered_map<std::string_view, Keyword>& Keywords() {
         "oldtprops operator panose password passwordhash pgdsctbl picprop pict pn pnseclvl "
         "pntext pntxta pntxtb printim private propname protend protstart protusertbl pxe "
         "revtbl revtim rsidtbl rxe shpinst sn sp stylesheet subject sv tc tcn template "
-        "themedata title txe ud userprops wgrffmtfilter windowcaption writereservation "
+        "themedata title txe userprops wgrffmtfilter windowcaption writereservation "
         "writereservhash xe xform xmlattrname xmlattrvalue xmlclose xmlname xmlnstbl xmlopen ";
     while (!skipped.empty()) {
       const size_t end = skipped.find(' ');
@@ -543,8 +555,7 @@ class RtfReader {
       } else if (skipUnits_ > 0) {
         --skipUnits_;
         ++pos_;
-      } else if (group_.destination == Destination::Skip ||
-                 group_.destination == Destination::Object) {
+      } else if (group_.destination >= Destination::Skip) {
         while (pos_ < in_.size() && kSkippable[static_cast<unsigned char>(in_[pos_])]) ++pos_;
       } else if (kPlainText[c]) {
         const size_t start = pos_;
@@ -585,15 +596,15 @@ class RtfReader {
       return;
     }
     if (group_.destination == Destination::FontTable) CommitFont();
-    if (stack_.empty()) {
+    // The closing brace of the document's group ends it; what follows is not RTF. Its state
+    // stays, for the last paragraph if that has no \par.
+    if (stack_.size() <= 1) {
       done_ = true;
       return;
     }
     group_ = stack_.back();
     stack_.pop_back();
     dirty_ = true;
-    // The closing brace of the document's group ends it; what follows is not RTF.
-    if (stack_.empty()) done_ = true;
   }
 
   // --- tokens ---
@@ -636,11 +647,12 @@ class RtfReader {
         CodePoint(0x2011);
         break;
       case '*':
-        if (group_.destination != Destination::Skip) group_.destination = Destination::Skip;
+        // Inside \upr the starred group is the one we want.
+        if (group_.destination != Destination::Upr) group_.destination = Destination::Skip;
         break;
       case '\r':
       case '\n':
-        if (group_.destination == Destination::Text) EndParagraph();
+        if (group_.destination == Destination::Text) BreakParagraph();
         break;
       default:
         break;  // \| \: and unknown symbols
@@ -701,6 +713,9 @@ class RtfReader {
         return;
       case Destination::Object:
         if (keyword.kind == Kw::Result) group_.destination = Destination::Text;
+        return;
+      case Destination::Upr:
+        if (keyword.kind == Kw::Ud) group_.destination = Destination::Text;
         return;
       default:
         Apply(keyword, hasParam, param);
@@ -771,7 +786,11 @@ class RtfReader {
       case Kw::Object:
         group_.destination = Destination::Object;
         break;
+      case Kw::Upr:
+        group_.destination = Destination::Upr;
+        break;
       case Kw::Result:
+      case Kw::Ud:
         break;
       case Kw::Plain:
         chars = CharState{};
@@ -837,10 +856,10 @@ class RtfReader {
         paragraph.alignment = Alignment::Justify;
         break;
       case Kw::Par:
-        if (group_.destination == Destination::Text) EndParagraph();
+        if (group_.destination == Destination::Text) BreakParagraph();
         break;
       case Kw::SectionOrPage:
-        if (group_.destination == Destination::Text && hasContent_) EndParagraph();
+        if (group_.destination == Destination::Text && hasContent_) BreakParagraph();
         break;
       case Kw::Line:
         if (group_.destination == Destination::Text) CodePoint('\n');
@@ -856,7 +875,7 @@ class RtfReader {
       case Kw::Row:
         if (group_.destination == Destination::Text) {
           pendingCellTabs_ = 0;
-          EndParagraph();
+          BreakParagraph();
         }
         break;
       case Kw::Char:
@@ -951,8 +970,24 @@ class RtfReader {
 
   void FlushText() {
     if (pendingText_.empty()) return;
-    AppendRun(paragraph_, pendingText_, format_);
+    if (runCount_ >= kMaxRuns && !paragraph_.runs.empty()) {
+      paragraph_.runs.back().text += pendingText_;
+    } else {
+      const size_t before = paragraph_.runs.size();
+      AppendRun(paragraph_, pendingText_, format_);
+      runCount_ += paragraph_.runs.size() - before;
+    }
     pendingText_.clear();
+  }
+
+  void BreakParagraph() {
+    if (document_.paragraphs.size() + 1 < kMaxParagraphs) {
+      EndParagraph();
+      return;
+    }
+    ResolveSurrogate();
+    BeforeBodyText();
+    pendingText_ += '\n';
   }
 
   void EndParagraph() {
@@ -1117,6 +1152,7 @@ class RtfReader {
   CodePage codePage_ = kCodePageWindows1252;
   char32_t highSurrogate_ = 0;
   size_t pendingCellTabs_ = 0;
+  size_t runCount_ = 0;
   std::string pendingText_;
   Paragraph paragraph_;
   bool hasContent_ = false;
