@@ -3,4 +3,5 @@ list(APPEND VOREL_CORE_BENCH_SOURCES
   RegisterBench.cpp
 )
 list(APPEND VOREL_GUI_BENCH_SOURCES
+  RegisterDialogsBench.cpp
 )
