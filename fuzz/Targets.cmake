@@ -1,0 +1,2 @@
+vorel_fuzz_target(RegisterFuzz RegisterFuzz.cpp)
+vorel_fuzz_target(DateTextFuzz DateTextFuzz.cpp)
