@@ -6,14 +6,20 @@
 
 #include "DialogDriver.h"
 #include "GuiTest.h"
+#include "app/Main.h"
+#include "platform/Dialogs.h"
 #include "register/RegisterGrid.h"
 #include "register/Schoixp.h"
+#include "register/Sfichier.h"
+#include "register/Ssaisie.h"
 
 namespace vorel {
 
 using test::ExecWith;
 
 namespace {
+
+int gHelpTopic = 0;
 
 RegisterList Persons(int count) {
   RegisterList list;
@@ -120,6 +126,23 @@ class SchoixpTest : public QObject {
     QCOMPARE(result, int(QDialog::Rejected));
     result = ExecWith(c, [&] { QTest::keyClick(c.OKBtn, Qt::Key_Return); });
     QCOMPARE(result, int(QDialog::Accepted));
+  }
+
+  void helpKeyInEveryRegisterDialog() {
+    SetHelpHandler([](int topic) { gHelpTopic = topic; });
+    TMainForm main;
+    TFichier fichier(&main);
+    TSaisie saisie;
+    TChoixP choixP;
+    for (QDialog* dialog : std::initializer_list<QDialog*>{&fichier, &saisie, &choixP}) {
+      gHelpTopic = 0;
+      dialog->show();
+      QVERIFY(QTest::qWaitForWindowActive(dialog));
+      QTest::keyClick(dialog->focusWidget() ? dialog->focusWidget() : dialog, Qt::Key_F1);
+      QVERIFY2(gHelpTopic == 1, dialog->objectName().toLatin1());
+      dialog->hide();
+    }
+    SetHelpHandler(nullptr);
   }
 };
 
