@@ -10,10 +10,9 @@
 
 namespace vorel::test {
 
-// Runs action as soon as dialog is visible. If it never shows within a few seconds, the
-// action is dropped and failed reports it. Deleting the returned timer cancels the action.
-inline QPointer<QTimer> WhenShown(QWidget* dialog, std::function<void()> action,
-                                  bool* failed = nullptr) {
+// Runs action as soon as dialog is visible; dropped if it does not show within a few
+// seconds. Deleting the returned timer cancels the action.
+inline QPointer<QTimer> WhenShown(QWidget* dialog, std::function<void()> action) {
   auto* timer = new QTimer;
   auto tries = std::make_shared<int>(0);
   QObject::connect(timer, &QTimer::timeout, [=] {
@@ -21,10 +20,7 @@ inline QPointer<QTimer> WhenShown(QWidget* dialog, std::function<void()> action,
     if (!shown && ++*tries < 600) return;
     timer->stop();
     timer->deleteLater();
-    if (shown)
-      action();
-    else if (failed)
-      *failed = true;
+    if (shown) action();
   });
   timer->start(5);
   return timer;

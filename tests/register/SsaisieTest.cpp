@@ -279,33 +279,6 @@ class SsaisieTest : public QObject {
     QCOMPARE(ExecWith(saisie, [&] { saisie.BitBtn1->click(); }), int(QDialog::Rejected));
     QVERIFY(dialogs.boxes.empty());
   }
-
-  void integerText() {
-    const struct {
-      const char* text;
-      std::optional<int> value;
-    } rows[] = {
-        {"0", 0},
-        {"62", 62},
-        {"+7", 7},
-        {"-12", -12},
-        {"0062", 62},
-        {"", std::nullopt},
-        {"-", std::nullopt},
-        {"+", std::nullopt},
-        {" 1", std::nullopt},
-        {"1 ", std::nullopt},
-        {"1.0", std::nullopt},
-        {"--1", std::nullopt},
-        {"2147483647", 2147483647},
-        {"2147483648", std::nullopt},
-        {"-2147483648", -2147483647 - 1},
-        {"99999999999999999999", std::nullopt},
-        {"١٢", std::nullopt},  // digits of another script are not decimal digits here
-    };
-    for (const auto& row : rows)
-      QVERIFY2(TextToInteger(QString::fromUtf8(row.text)) == row.value, row.text);
-  }
 };
 
 VOREL_GUI_TEST(SsaisieTest);
