@@ -9,6 +9,8 @@ namespace vorel {
 TSleeper::TSleeper(QObject* owner) : QObject(owner), timer_(new QTimer) {
   timer_->setInterval(1000);
   timer_->setSingleShot(false);
+  // A coarse timer may tick up to 5 % early; the wait must last its whole interval.
+  timer_->setTimerType(Qt::PreciseTimer);
   connect(timer_, &QTimer::timeout, this, [this] { done_ = true; });
 }
 

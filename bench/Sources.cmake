@@ -5,5 +5,6 @@ list(APPEND VOREL_CORE_BENCH_SOURCES
   RtfBench.cpp
 )
 list(APPEND VOREL_GUI_BENCH_SOURCES
+  RegisterDialogsBench.cpp
   WindowsBench.cpp
 )

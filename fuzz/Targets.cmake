@@ -1,2 +1,5 @@
+# Each target NAME has its seeds in fuzz/corpus/NAME; scripts/fuzz runs every *_fuzz target.
 vorel_fuzz_target(rtf_fuzz RtfFuzz.cpp)
 vorel_fuzz_target(plain_text_fuzz PlainTextFuzz.cpp)
+vorel_fuzz_target(register_fuzz RegisterFuzz.cpp)
+vorel_fuzz_target(date_text_fuzz DateTextFuzz.cpp)

@@ -3,6 +3,8 @@ list(APPEND VOREL_CORE_SOURCES
   register/RegisterFile.cpp
 )
 list(APPEND VOREL_GUI_SOURCES
+  register/DialogLook.cpp
+  register/RegisterGrid.cpp
   register/Sfichier.cpp
   register/Ssaisie.cpp
   register/Schoixp.cpp
