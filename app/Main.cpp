@@ -14,6 +14,7 @@
 #include "platform/ProfileFile.h"
 #include "register/Schoixp.h"
 #include "register/Sfichier.h"
+#include "report/Composition.h"
 #include "reportwin/Analwin.h"
 
 namespace vorel {
@@ -92,7 +93,16 @@ void TMainForm::FormCreate() {
 
 void TMainForm::FichierBtnClick() { fichier_->exec(); }
 
-void TMainForm::VorelBtnClick() {}
+void TMainForm::VorelBtnClick() {
+  // The chooser shows a copy of the register as it stands, unsaved edits included.
+  choixP_->Fill(fichier_->List());
+  if (choixP_->exec() != QDialog::Accepted) return;
+  const Person person = choixP_->CurrentPerson();
+  // An invalid date stops here, with the report window as it was.
+  const Report report = ComposeReport(person.name, person.date, SystemCalendarNames());
+  Numbers = report.numbers;
+  analyseChild_->ShowReport(report);
+}
 
 void TMainForm::OpenBtnClick() { analyseChild_->OpenBtnClick(); }
 

@@ -55,7 +55,7 @@ class ReportWindowTest : public QObject {
     for (const auto& b : buttons) {
       QCOMPARE(b.button->geometry(), QRect(b.left, 4, 25, 25));
       QCOMPARE(b.button->toolTip(), QString::fromUtf8(b.tip));
-      QVERIFY(!b.button->icon().isNull());
+      QVERIFY(!b.button->icon().pixmap(18).isNull());
     }
     QCOMPARE(w.Memo->document()->defaultFont().family(), QString("Times New Roman"));
     QCOMPARE(w.Memo->document()->defaultFont().pointSize(), 12);
