@@ -4,7 +4,9 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDialogButtonBox>
+#include <QClipboard>
 #include <QFileDialog>
+#include <QKeyEvent>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -17,6 +19,27 @@ namespace vorel {
 namespace {
 
 DialogHook* gHook = nullptr;
+
+// Ctrl+C copies a box's title, text and buttons, as on the desktop the program comes from,
+// so a user can paste an error message into a mail.
+class MessageBox : public QMessageBox {
+ public:
+  using QMessageBox::QMessageBox;
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override {
+    if (event->matches(QKeySequence::Copy)) {
+      const QString rule = QStringLiteral("---------------------------\n");
+      QString buttons;
+      for (QAbstractButton* b : this->buttons()) buttons += b->text().remove(QLatin1Char('&')) + "   ";
+      QGuiApplication::clipboard()->setText(rule + windowTitle() + "\n" + rule + text() + "\n" +
+                                            rule + buttons.trimmed() + "\n" + rule);
+      event->accept();
+      return;
+    }
+    QMessageBox::keyPressEvent(event);
+  }
+};
 void (*gHelpHandler)(int) = nullptr;
 
 // Our dialogs keep the widget-based look everywhere, so they carry our Help button.
@@ -46,7 +69,7 @@ void ShowErrorBox(const QString& message) {
     gHook->OnBox({BoxKind::Error, title, text});
     return;
   }
-  QMessageBox box(QMessageBox::Critical, title, text, QMessageBox::Ok);
+  MessageBox box(QMessageBox::Critical, title, text, QMessageBox::Ok);
   box.button(QMessageBox::Ok)->setText(QStringLiteral("OK"));
   box.exec();
 }
@@ -54,7 +77,7 @@ void ShowErrorBox(const QString& message) {
 Answer AskConfirmation(const QString& question) {
   const QString title = QStringLiteral("Confirmation");
   if (gHook) return gHook->OnBox({BoxKind::Confirmation, title, question});
-  QMessageBox box(QMessageBox::Question, title, question);
+  MessageBox box(QMessageBox::Question, title, question);
   QPushButton* yes = box.addButton(QStringLiteral("&Oui"), QMessageBox::YesRole);
   QPushButton* no = box.addButton(QStringLiteral("&Non"), QMessageBox::NoRole);
   QPushButton* cancel = box.addButton(QStringLiteral("Annuler"), QMessageBox::RejectRole);
@@ -72,7 +95,7 @@ void ShowWarning(const QString& text) {
     gHook->OnBox({BoxKind::Warning, title, text});
     return;
   }
-  QMessageBox box(QMessageBox::Warning, title, text, QMessageBox::Ok);
+  MessageBox box(QMessageBox::Warning, title, text, QMessageBox::Ok);
   box.button(QMessageBox::Ok)->setText(QStringLiteral("OK"));
   box.exec();
 }

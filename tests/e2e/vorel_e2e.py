@@ -109,7 +109,10 @@ class Session:
 
     def windows(self, title=None):
         """Visible top-level windows (id, title), optionally those whose title matches."""
-        pattern = "^" + re.escape(title) + "$" if title is not None else ".*"
+        # The search sees the Latin-1 window name: non-ASCII characters match any character
+        # there, and the UTF-8 names found are then compared exactly.
+        pattern = ("^" + "".join(c if ord(c) < 128 else ".+" for c in re.escape(title)) + "$"
+                   if title is not None else ".*")
         try:
             out = self.x("xdotool", "search", "--onlyvisible", "--name", pattern)
         except subprocess.CalledProcessError:
@@ -120,9 +123,15 @@ class Session:
                 name = self.x("xdotool", "getwindowname", wid).rstrip("\n")
             except subprocess.CalledProcessError:
                 continue
-            if name or title == "":
+            if title is None or name == title:
                 found.append((wid, name))
         return found
+
+    def is_program_window(self, wid):
+        try:
+            return '"vorel"' in self.x("xprop", "-id", wid, "WM_CLASS")
+        except subprocess.CalledProcessError:
+            return False
 
     def wait_window(self, title, timeout=TIMEOUT):
         deadline = time.monotonic() + timeout
@@ -226,7 +235,7 @@ def start_scenario(s, with_splash):
     x, y, w, h = s.geometry(main)
     if (x, y) != (10, 10) or (w, h) != (388, 50):
         raise Failure(f"main window at {(x, y, w, h)}, expected (10, 10, 388, 50)")
-    others = [t for _, t in s.windows() if t != "Vorel"]
+    others = [t for wid, t in s.windows() if t != "Vorel" and s.is_program_window(wid)]
     if others:
         raise Failure(f"other windows are visible: {others}")
     return main
@@ -244,9 +253,175 @@ def scenario_splash(s):
     s.wait_exit()
 
 
+FRENCH_DAYS = ["lundi", "mardi", "mercredi", "jeudi", "vendredi", "samedi", "dimanche"]
+FRENCH_MONTHS = ["janvier", "février", "mars", "avril", "mai", "juin", "juillet", "août",
+                 "septembre", "octobre", "novembre", "décembre"]
+EDITOR = "Fichier des noms et des dates de naissance "
+SAMPLE = record(b"MARTIN PAUL HENRI", b"14/03/1962")
+
+
+def caption(name, day, month, year, sign):
+    import datetime
+    weekday = FRENCH_DAYS[datetime.date(year, month, day).weekday()]
+    return f"{name} ({weekday} {day:02d} {FRENCH_MONTHS[month - 1]} {year} - {sign})"
+
+
+def read_register(s):
+    path = os.path.join(s.prog, "VOREL.DAT")
+    return open(path, "rb").read() if os.path.exists(path) else b""
+
+
+def scenario_register(s):
+    s.start()
+    main = s.wait_window("Vorel")
+    s.key(main, "alt+f")
+    editor = s.wait_window(EDITOR)
+    s.click(editor, 516, 88)  # "Ajouter"
+    entry = s.wait_window("Ajouter")
+    # Lower case, a hyphen and digits: the name field keeps letters and spaces, in capitals.
+    s.type(entry, "Dupont-Durand jean2")
+    s.key(entry, "Tab")
+    s.type(entry, "5")
+    s.key(entry, "Tab")
+    s.type(entry, "3")
+    s.key(entry, "Tab")
+    s.type(entry, "62")
+    s.key(entry, "Return")
+    s.wait_gone("Ajouter")
+    s.click(editor, 516, 345)  # OK: the close query asks whether to save
+    question = s.wait_window("Confirmation")
+    s.key(question, "alt+o")
+    s.wait_gone(EDITOR)
+    data = read_register(s)
+    if len(data) != 534:
+        raise Failure(f"VOREL.DAT holds {len(data)} bytes, expected 534")
+    if data[:267] != SAMPLE:
+        raise Failure("the first record is not the sample person")
+    if data[267:] != record(b"DUPONTDURAND JEAN", b"05/03/1962"):
+        raise Failure(f"second record: {data[267:268 + data[267]]!r} {data[524:524 + data[523]]!r}")
+    s.key(main, "alt+q")
+    s.wait_exit()
+
+
+def scenario_report(s):
+    with open(os.path.join(s.prog, "VOREL.DAT"), "wb") as f:
+        f.write(SAMPLE + record(b"DUPONTDURAND JEAN", b"05/03/1962"))
+    s.start()
+    main = s.wait_window("Vorel")
+    s.key(main, "alt+v")
+    chooser = s.wait_window("Choix d'une personne")
+    s.click(chooser, 100, 75)  # the second person
+    s.key(chooser, "Return")
+    title = caption("DUPONTDURAND JEAN", 5, 3, 1962, "Poissons")
+    report = s.wait_window(title)
+    s.click(report, 20, 16)  # "Enregistrer"
+    dialog = s.wait_window("Enregistrer le vorel dans un fichier texte")
+    s.type(dialog, "dupont")
+    s.key(dialog, "Return")
+    s.wait_gone("Enregistrer le vorel dans un fichier texte")
+    s.wait_window("dupont.RTF")
+    path = os.path.join(s.work, "dupont.RTF")
+    if not os.path.exists(path):
+        raise Failure(f"no dupont.RTF in the working folder: {os.listdir(s.work)}")
+    import json
+    doc = json.loads(run(["pandoc", "-f", "rtf", "-t", "json", path]))
+
+    def text(inlines):
+        out = ""
+        for i in inlines:
+            if i["t"] == "Str":
+                out += i["c"]
+            elif i["t"] in ("Space", "SoftBreak"):
+                out += " "
+            elif i["t"] in ("Strong", "Emph", "Underline"):
+                out += text(i["c"])
+        return out
+
+    paras = [(b["c"], text(b["c"])) for b in doc["blocks"] if b["t"] in ("Para", "Plain")]
+    bold = lambda inlines: all(i["t"] in ("Strong", "Space") for i in inlines)
+    texts = [t for _, t in paras]
+    if "Vorel de " + title not in texts:
+        raise Failure(f"no title line in {texts[:3]}")
+    headings = ["Vos désirs profonds, vos espoirs, bref ce que vous tendez à rechercher et à "
+                "apprécier, sera caractérisé par les tendances suivantes :",
+                "Comment les autres vous perçoivent, tant au plan physique que moral :",
+                "Capacités ou aptitudes professionnelles à développer :",
+                "Impact important dans votre vie socio-professionnelle, cette analyse porte "
+                "autant sur le caractère que sur la destinée :"]
+    for h in headings:
+        found = [c for c, t in paras if t == h]
+        if not found or not bold(found[0]):
+            raise Failure(f"heading not found in bold: {h}")
+    for label in ("Vos nombres de chance : ", "Vos jours de chance : ",
+                  "Vos périodes de chance : "):
+        found = [c for c, t in paras if t.startswith(label)]
+        if not found or not bold(found[0]):
+            raise Failure(f"lucky line not found in bold: {label}")
+    s.key(main, "alt+q")
+    s.wait_exit()
+
+
+def scenario_placement(s):
+    s.start()
+    main = s.wait_window("Vorel")
+    s.x("xdotool", "windowmove", "--sync", main, "200", "150")
+    s.wait_for("the move", lambda: s.geometry(main)[:2] == (200, 150))
+    s.key(main, "alt+q")
+    s.wait_exit()
+    ini = open(os.path.join(s.config, "vorel.ini"), "rb").read().decode("latin-1")
+    if "[MainW]\r\nx=200\r\ny=150\r\n" not in ini or "[AnalWin]\r\n" not in ini:
+        raise Failure(f"vorel.ini holds {ini!r}")
+    s.start()
+    main = s.wait_window("Vorel")
+    if s.geometry(main)[:2] != (200, 150):
+        raise Failure(f"main window at {s.geometry(main)} after the restart")
+    s.key(main, "alt+q")
+    s.wait_exit()
+
+
+def scenario_badfiles(s):
+    with open(os.path.join(s.prog, "VOREL.DAT"), "wb") as f:
+        f.write(SAMPLE + record(b"DURAND ANNE", b"01/06/1980") + b"\x05" * 100)
+    s.start()
+    box = s.wait_window("Vorel")  # the error box comes before the main window
+    text = s.message_box_text(box)
+    if "Lecture au-delà de la fin de fichier." not in text:
+        raise Failure(f"the error box says {text!r}")
+    s.key(box, "Return")
+    s.wait_for("the main window", lambda: len(s.windows("Vorel")) == 1)
+    main = s.wait_window("Vorel")
+    # The whole records were kept: the second person can be chosen.
+    s.key(main, "alt+v")
+    chooser = s.wait_window("Choix d'une personne")
+    s.click(chooser, 100, 75)
+    s.key(chooser, "Return")
+    report = s.wait_window(caption("DURAND ANNE", 1, 6, 1980, "Gémeaux"))
+    # A file that is not RTF opens as plain text.
+    with open(os.path.join(s.work, "notes.txt"), "wb") as f:
+        f.write("première ligne\r\nseconde ligne\n".encode("cp1252"))
+    s.key(main, "alt+o")
+    question = s.wait_window("Confirmation")
+    s.key(question, "alt+n")
+    dialog = s.wait_window("Ouvrir un fichier texte")
+    s.type(dialog, "notes.txt")
+    s.key(dialog, "Return")
+    report = s.wait_window("notes.txt")
+    before = s.clipboard()
+    s.click(report, 84, 16)  # "Copier dans le Presse-papiers": the whole text
+    s.wait_for("the copy", lambda: s.clipboard() != before)
+    if s.clipboard() != "première ligne\nseconde ligne":
+        raise Failure(f"the report window shows {s.clipboard()!r}")
+    s.key(main, "alt+q")
+    s.wait_exit()
+
+
 SCENARIOS = {
     "start": scenario_start,
     "splash": scenario_splash,
+    "register": scenario_register,
+    "report": scenario_report,
+    "placement": scenario_placement,
+    "badfiles": scenario_badfiles,
 }
 
 
@@ -262,6 +437,11 @@ def main(argv):
         return 0
     except (Failure, subprocess.CalledProcessError) as e:
         print(f"{argv[1]}: FAILED: {e}", file=sys.stderr)
+        if shutil.which("import"):
+            shot = os.path.join(tempfile.gettempdir(), f"vorel-e2e-{argv[1]}-failure.png")
+            subprocess.run(["import", "-window", "root", shot], env=session.env(),
+                           capture_output=True)
+            print(f"screen at the failure: {shot}", file=sys.stderr)
         log = os.path.join(session.root, "vorel.log")
         if os.path.exists(log):
             print(open(log).read()[-3000:], file=sys.stderr)
