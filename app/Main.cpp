@@ -121,8 +121,10 @@ void TMainForm::FormClose() {
 void TMainForm::closeEvent(QCloseEvent* event) {
   RunGuarded([this] { FormClose(); });
   event->accept();
-  // The main window ends the program even while the report window is still on the screen.
-  QCoreApplication::quit();
+  // The main window ends the program even while the report window is still on the screen,
+  // and asks nothing about an unsaved report: exit() does not offer the other windows a close
+  // as quit() would.
+  QCoreApplication::exit(0);
 }
 
 }  // namespace vorel

@@ -3,7 +3,7 @@
 
 namespace vorel {
 
-inline constexpr const char* kPublisherUrl = "https://www.vorel.example/";
-inline constexpr const char* kPublisherHost = "www.vorel.example";
+inline constexpr const char* kPublisherUrl = "https://vorel.example/";
+inline constexpr const char* kPublisherHost = "vorel.example";
 
 }  // namespace vorel

@@ -55,6 +55,9 @@ class AboutTest : public QObject {
     QVERIFY(box.UrlLabel1->font().underline());
     QCOMPARE(box.UrlLabel1->FontColor(), QColor(0, 0, 255));
     QCOMPARE(box.UrlLabel1->cursor().shape(), Qt::PointingHandCursor);
+    // The address fits its 160 pixels, with the dialog's real fonts.
+    InstallDesktopDefaults(*qApp);
+    QVERIFY(QFontMetrics(box.UrlLabel1->font()).horizontalAdvance(box.UrlLabel1->text()) <= 160);
     QVERIFY(box.OKButton->isDefault());
   }
 

@@ -357,6 +357,9 @@ def scenario_report(s):
         found = [c for c, t in paras if t.startswith(label)]
         if not found or not bold(found[0]):
             raise Failure(f"lucky line not found in bold: {label}")
+    # An edit makes the report unsaved again; quitting the program still asks nothing.
+    report = s.wait_window("dupont.RTF")
+    s.type(report, "x")
     s.key(main, "alt+q")
     s.wait_exit()
 
@@ -415,6 +418,63 @@ def scenario_badfiles(s):
     s.wait_exit()
 
 
+def scenario_screenshots(s, out_dir):
+    """A picture of every window, for the README and for looking at."""
+    os.makedirs(out_dir, exist_ok=True)
+    shot = lambda wid, name: s.x("import", "-window", wid, os.path.join(out_dir, name + ".png"))
+    with open(os.path.join(s.prog, "VOREL.DAT"), "wb") as f:
+        f.write(SAMPLE + record(b"DURAND ANNE MARIE", b"01/06/1980") +
+                record(b"LEFEBVRE CHRISTOPHE", b"29/02/1984") + record(b"ROUSSEAU ELODIE", b"17/11/1991"))
+    s.start()
+    logo = s.wait_window("Vorel pour Windows")
+    time.sleep(0.5)  # let it paint
+    shot(logo, "logo")
+    main = s.wait_window("Vorel")
+    time.sleep(0.3)
+    shot(main, "main")
+    s.key(main, "alt+f")
+    editor = s.wait_window(EDITOR)
+    time.sleep(0.3)
+    shot(editor, "register-editor")
+    s.click(editor, 516, 88)
+    entry = s.wait_window("Ajouter")
+    s.type(entry, "Moreau Helene")
+    s.key(entry, "Tab")
+    s.type(entry, "8")
+    s.key(entry, "Tab")
+    s.type(entry, "9")
+    s.key(entry, "Tab")
+    s.type(entry, "1975")
+    time.sleep(0.3)
+    shot(entry, "entry-dialog")
+    s.key(entry, "Escape")
+    s.wait_gone("Ajouter")
+    s.click(editor, 516, 345)
+    s.wait_gone(EDITOR)
+    s.key(main, "alt+v")
+    chooser = s.wait_window("Choix d'une personne")
+    s.click(chooser, 100, 75)
+    time.sleep(0.3)
+    shot(chooser, "chooser")
+    s.key(chooser, "Return")
+    report = s.wait_window(caption("DURAND ANNE MARIE", 1, 6, 1980, "Gémeaux"))
+    s.x("xdotool", "windowsize", "--sync", report, "760", "560")
+    time.sleep(0.5)
+    shot(report, "report")
+    s.key(main, "alt+p")
+    about = s.wait_window("A propos")
+    time.sleep(0.3)
+    shot(about, "about")
+    s.key(about, "Return")
+    s.wait_gone("A propos")
+    s.key(main, "alt+a")
+    help_window = s.wait_window("Aide de Vorel")
+    time.sleep(0.5)
+    shot(help_window, "help")
+    s.key(main, "alt+q")
+    s.wait_exit()
+
+
 SCENARIOS = {
     "start": scenario_start,
     "splash": scenario_splash,
@@ -426,6 +486,13 @@ SCENARIOS = {
 
 
 def main(argv):
+    if len(argv) == 4 and argv[1] == "screenshots":
+        session = Session(argv[2])
+        try:
+            scenario_screenshots(session, argv[3])
+            return 0
+        finally:
+            session.close()
     if len(argv) != 3 or argv[1] not in SCENARIOS:
         print(__doc__, file=sys.stderr)
         print("scenarios: " + ", ".join(SCENARIOS), file=sys.stderr)
