@@ -4,9 +4,14 @@
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
+#include "platform/Rtf.h"
+
+#include "ReportSample.h"
 #include "app/Main.h"
 #include "app/Startup.h"
 #include "platform/Desktop.h"
+#include "platform/Dialogs.h"
+#include "platform/FileIO.h"
 #include "report/Composition.h"
 #include "reportwin/Analwin.h"
 
@@ -36,6 +41,36 @@ void BM_ShowReportInWindow(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_ShowReportInWindow)->Unit(benchmark::kMillisecond);
+
+// The open dialog answers with one file, as a user would pick it.
+class OpenFile : public DialogHook {
+ public:
+  explicit OpenFile(QString path) : path_(std::move(path)) { SetDialogHook(this); }
+  ~OpenFile() override { SetDialogHook(nullptr); }
+  Answer OnBox(const BoxRequest&) override { return Answer::No; }
+  std::optional<QString> OnFile(const FileRequest&) override { return path_; }
+  std::optional<int> OnPrint(QPrinter&) override { return std::nullopt; }
+
+ private:
+  QString path_;
+};
+
+// "&Ouvrir" on a 1 MB report: read, decoded and laid into the window.
+void BM_OpenOneMegabyteReport(benchmark::State& state) {
+  InitResources();
+  QTemporaryDir dir;
+  const QString path = dir.filePath("big.RTF");
+  const std::string rtf = WriteRtf(bench::ReportLikeDocument(1 << 20));
+  ReplaceFileContents(path.toStdString(), rtf);
+  OpenFile hook(path);
+  TAnalyseChild window;
+  for (auto _ : state) {
+    window.OpenBtnClick();
+    QCoreApplication::processEvents();
+  }
+  state.SetBytesProcessed(state.iterations() * static_cast<int64_t>(rtf.size()));
+}
+BENCHMARK(BM_OpenOneMegabyteReport)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace vorel

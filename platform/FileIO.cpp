@@ -37,20 +37,19 @@ bool WriteAll(int fd, std::string_view bytes) {
 
 void SetWriteFailureAfterForTesting(std::optional<size_t> bytes) { gFailAfter = bytes; }
 
+unsigned ReplacementFileMode(const std::string& path) {
+  struct stat info {};
+  if (::stat(path.c_str(), &info) == 0) return info.st_mode & 07777;
+  const mode_t mask = ::umask(0);
+  ::umask(mask);
+  return 0666 & ~mask;
+}
+
 SaveStatus ReplaceFileContents(const std::string& path, std::string_view bytes, bool durable) {
   std::string temp = path + ".XXXXXX";
   const int fd = ::mkstemp(temp.data());
   if (fd < 0) return SaveStatus::CannotCreate;
-  struct stat info {};
-  mode_t mode;
-  if (::stat(path.c_str(), &info) == 0) {
-    mode = info.st_mode & 07777;
-  } else {
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    mode = 0666 & ~mask;
-  }
-  ::fchmod(fd, mode);
+  ::fchmod(fd, static_cast<mode_t>(ReplacementFileMode(path)));
   bool ok = WriteAll(fd, bytes) && (!durable || ::fsync(fd) == 0);
   ok = ::close(fd) == 0 && ok;
   if (!ok) {

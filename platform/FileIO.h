@@ -21,6 +21,10 @@ enum class ReadStatus { Ok, CannotOpen, ReadFailed };
 // Refuses files above maxBytes as ReadFailed.
 ReadStatus ReadFileContents(const std::string& path, std::string& bytes, size_t maxBytes);
 
+// The permissions for a file that replaces path: those of the file it replaces, or the usual
+// ones of a new file.
+unsigned ReplacementFileMode(const std::string& path);
+
 // Tests make writes fail after this many bytes, as a full disk would.
 void SetWriteFailureAfterForTesting(std::optional<size_t> bytes);
 

@@ -11,6 +11,7 @@
 #include <numeric>
 
 #include "platform/Error.h"
+#include "platform/FileIO.h"
 
 namespace vorel {
 namespace {
@@ -164,17 +165,7 @@ void SaveRegister(const std::string& path, RegisterList& list) {
   FileDescriptor file(fd);
   bool ok = true;
 
-  // Keep the register's permissions; a new one gets the usual ones for a new file.
-  struct stat info {};
-  mode_t mode;
-  if (::stat(path.c_str(), &info) == 0) {
-    mode = info.st_mode & 07777;
-  } else {
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    mode = 0666 & ~mask;
-  }
-  ok = ::fchmod(fd, mode) == 0;
+  ok = ::fchmod(fd, static_cast<mode_t>(ReplacementFileMode(path))) == 0;
 
   std::vector<unsigned char> buffer;
   buffer.reserve(kChunkRecords * kRecordSize);

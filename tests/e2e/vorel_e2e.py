@@ -475,6 +475,36 @@ def scenario_screenshots(s, out_dir):
     s.wait_exit()
 
 
+def scenario_install(s):
+    """scripts/install into a fresh home: a menu entry whose command starts the program."""
+    script = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "scripts",
+                          "install")
+    target = os.path.join(s.home, "apps", "vorel")
+    env = dict(s.env(), VOREL_BUILD_DIR=s.build_dir)
+    env.pop("XDG_DATA_HOME", None)
+    run([script, target], env=env)
+    entry_path = os.path.join(s.home, ".local", "share", "applications", "vorel.desktop")
+    icon = os.path.join(s.home, ".local", "share", "icons", "hicolor", "256x256", "apps",
+                        "vorel.png")
+    if not os.path.exists(entry_path) or not os.path.exists(icon):
+        raise Failure("no menu entry or no icon")
+    for name in ("vorel", "vorel-report", "VOREL.HLP"):
+        if not os.path.exists(os.path.join(target, name)):
+            raise Failure(f"{name} is not in the program folder")
+    entry = dict(line.split("=", 1) for line in open(entry_path, encoding="utf-8")
+                 if "=" in line)
+    if entry.get("Icon", "").strip() != "vorel" or entry.get("Name", "").strip() != "Vorel":
+        raise Failure(f"the menu entry reads {entry}")
+    import shlex
+    command = shlex.split(entry["Exec"].strip())
+    s.vorel = subprocess.Popen(command, cwd=entry["Path"].strip(), env=s.env(),
+                               stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
+                               start_new_session=True)
+    main = s.wait_window("Vorel")
+    s.key(main, "alt+q")
+    s.wait_exit()
+
+
 SCENARIOS = {
     "start": scenario_start,
     "splash": scenario_splash,
@@ -482,6 +512,7 @@ SCENARIOS = {
     "report": scenario_report,
     "placement": scenario_placement,
     "badfiles": scenario_badfiles,
+    "install": scenario_install,
 }
 
 
