@@ -57,8 +57,8 @@ TMainForm::TMainForm(std::string programDir)
                             QStringLiteral("vorel"), 66, 16);
   OpenBtn = MakeToolButton(SpeedPanel, "OpenBtn", QStringLiteral("&Ouvrir"),
                            QStringLiteral("ouvrir"), 130, 20);
-  HelpBtn = MakeToolButton(SpeedPanel, "HelpBtn", QStringLiteral("&Aide"),
-                           QStringLiteral("aide"), 194, 20);
+  HelpBtn = MakeToolButton(SpeedPanel, "HelpBtn", QStringLiteral("&Aide"), QStringLiteral("aide"),
+                           194, 20);
   AboutBtn = MakeToolButton(SpeedPanel, "AboutBtn", QStringLiteral("A &propos"),
                             QStringLiteral("apropos"), 258, 20);
   CloseBtn = MakeToolButton(SpeedPanel, "CloseBtn", QStringLiteral("&Quitter"),
@@ -91,7 +91,9 @@ void TMainForm::FormCreate() {
   if (ProgramDir.empty() || ProgramDir.back() != '/') ProgramDir += '/';
 }
 
-void TMainForm::FichierBtnClick() { fichier_->exec(); }
+void TMainForm::FichierBtnClick() {
+  fichier_->exec();
+}
 
 void TMainForm::VorelBtnClick() {
   // The chooser shows a copy of the register as it stands, unsaved edits included.
@@ -104,13 +106,21 @@ void TMainForm::VorelBtnClick() {
   analyseChild_->ShowReport(report);
 }
 
-void TMainForm::OpenBtnClick() { analyseChild_->OpenBtnClick(); }
+void TMainForm::OpenBtnClick() {
+  analyseChild_->OpenBtnClick();
+}
 
-void TMainForm::AideClick() { ShowHelpTopic(0); }
+void TMainForm::AideClick() {
+  ShowHelpTopic(0);
+}
 
-void TMainForm::AboutClick() { aboutBox_->exec(); }
+void TMainForm::AboutClick() {
+  aboutBox_->exec();
+}
 
-void TMainForm::CloseBtnClick() { close(); }
+void TMainForm::CloseBtnClick() {
+  close();
+}
 
 void TMainForm::FormClose() {
   // A failed write is shown and the program still ends: only the placement is lost.

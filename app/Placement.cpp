@@ -36,8 +36,7 @@ QRect RecordedRect(const QWidget& window) {
   return QRect(window.pos(), window.size());
 }
 
-void SavePlacements(const QWidget& mainWindow, const QWidget& reportWindow,
-                    ProfileFile& settings) {
+void SavePlacements(const QWidget& mainWindow, const QWidget& reportWindow, ProfileFile& settings) {
   settings.EraseSection("MainW");
   const QRect main = RecordedRect(mainWindow);
   settings.WriteInteger("MainW", "x", main.x());

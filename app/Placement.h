@@ -22,8 +22,7 @@ void ApplyReportPlacement(QWidget& reportWindow, const ProfileFile& settings, QS
 
 // Erases "MainW", writes its "x" and "y", then "AnalWin" "x", "y", "w", "h" and "Maxi".
 // Stops at the first write that fails and throws its error.
-void SavePlacements(const QWidget& mainWindow, const QWidget& reportWindow,
-                    ProfileFile& settings);
+void SavePlacements(const QWidget& mainWindow, const QWidget& reportWindow, ProfileFile& settings);
 
 // The rectangle recorded for a window: its restored one when minimised, its own otherwise.
 QRect RecordedRect(const QWidget& window);

@@ -19,7 +19,9 @@ TSleeper::~TSleeper() {
   timer_ = nullptr;
 }
 
-int TSleeper::Interval() const { return timer_ ? timer_->interval() : 0; }
+int TSleeper::Interval() const {
+  return timer_ ? timer_->interval() : 0;
+}
 
 void TSleeper::SetInterval(int milliseconds) {
   if (timer_) timer_->setInterval(milliseconds);

@@ -34,6 +34,8 @@ TLogo::TLogo()
   CentreOnScreen(*this);
 }
 
-void TLogo::closeEvent(QCloseEvent* event) { event->ignore(); }
+void TLogo::closeEvent(QCloseEvent* event) {
+  event->ignore();
+}
 
 }  // namespace vorel

@@ -35,6 +35,8 @@ bool TSplash::LoadPicture(const QString& path) {
   return true;
 }
 
-void TSplash::closeEvent(QCloseEvent* event) { event->ignore(); }
+void TSplash::closeEvent(QCloseEvent* event) {
+  event->ignore();
+}
 
 }  // namespace vorel

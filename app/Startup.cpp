@@ -90,8 +90,7 @@ void Windows::ShowHelp(int topic) {
     Help->ShowTopic(topic);
 }
 
-int RunStartup(QApplication& app, const StartupOptions& options,
-               std::vector<std::string>* log) {
+int RunStartup(QApplication& app, const StartupOptions& options, std::vector<std::string>* log) {
   QApplication::setOverrideCursor(Qt::WaitCursor);
 
   auto logo = std::make_unique<TLogo>();

@@ -27,7 +27,9 @@ TUrlLabel::~TUrlLabel() {
   menu_ = nullptr;
 }
 
-QColor TUrlLabel::FontColor() const { return palette().color(QPalette::WindowText); }
+QColor TUrlLabel::FontColor() const {
+  return palette().color(QPalette::WindowText);
+}
 
 void TUrlLabel::SetFontColor(const QColor& color) {
   QPalette p = palette();
@@ -35,7 +37,9 @@ void TUrlLabel::SetFontColor(const QColor& color) {
   setPalette(p);
 }
 
-QString TUrlLabel::Target() const { return url_.trimmed().isEmpty() ? text() : url_; }
+QString TUrlLabel::Target() const {
+  return url_.trimmed().isEmpty() ? text() : url_;
+}
 
 void TUrlLabel::Click() {
   emit clicked();
@@ -43,7 +47,9 @@ void TUrlLabel::Click() {
   if (!target.trimmed().isEmpty()) OpenUrl(target);
 }
 
-void TUrlLabel::Copy() { QGuiApplication::clipboard()->setText(text()); }
+void TUrlLabel::Copy() {
+  QGuiApplication::clipboard()->setText(text());
+}
 
 void TUrlLabel::mousePressEvent(QMouseEvent* event) {
   if (event->button() == Qt::LeftButton) {

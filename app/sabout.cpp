@@ -1,11 +1,11 @@
 // TAboutBox.
 #include "app/sabout.h"
 
+#include <qdrawutil.h>
 #include <QFrame>
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
-#include <qdrawutil.h>
 
 #include "app/UrlLabel.h"
 #include "report/Publisher.h"
@@ -37,7 +37,9 @@ QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, int le
 
 }  // namespace
 
-TAboutBox::TAboutBox() : QDialog(nullptr, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint) {
+TAboutBox::TAboutBox()
+    : QDialog(nullptr, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+                           Qt::MSWindowsFixedSizeDialogHint) {
   setObjectName(QStringLiteral("AboutBox"));
   setWindowTitle(QStringLiteral("A propos"));
   setFixedSize(298, 221);

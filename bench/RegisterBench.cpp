@@ -11,8 +11,8 @@ namespace vorel {
 namespace {
 
 RegisterList RandomRegister(size_t count) {
-  static const char* surnames[] = {"MARTIN", "BERNARD", "DUBOIS", "THOMAS", "ROBERT",
-                                   "RICHARD", "PETIT", "DURAND", "LEROY", "MOREAU"};
+  static const char* surnames[] = {"MARTIN",  "BERNARD", "DUBOIS", "THOMAS", "ROBERT",
+                                   "RICHARD", "PETIT",   "DURAND", "LEROY",  "MOREAU"};
   static const char* given[] = {"PAUL", "JEAN", "MARIE", "ANNE", "LUC", "CLAIRE", "HENRI"};
   std::mt19937 random(42);
   RegisterList list;
@@ -47,7 +47,11 @@ void BM_LoadRegister(benchmark::State& state) {
   std::filesystem::remove(path);
   state.SetItemsProcessed(state.iterations() * state.range(0));
 }
-BENCHMARK(BM_LoadRegister)->Arg(10'000)->Arg(100'000)->Arg(1'000'000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_LoadRegister)
+    ->Arg(10'000)
+    ->Arg(100'000)
+    ->Arg(1'000'000)
+    ->Unit(benchmark::kMillisecond);
 
 void BM_SaveRegister(benchmark::State& state) {
   RegisterList list = RandomRegister(state.range(0));
@@ -56,7 +60,11 @@ void BM_SaveRegister(benchmark::State& state) {
   std::filesystem::remove(path);
   state.SetItemsProcessed(state.iterations() * state.range(0));
 }
-BENCHMARK(BM_SaveRegister)->Arg(10'000)->Arg(100'000)->Arg(1'000'000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SaveRegister)
+    ->Arg(10'000)
+    ->Arg(100'000)
+    ->Arg(1'000'000)
+    ->Unit(benchmark::kMillisecond);
 
 void BM_SortRegister(benchmark::State& state) {
   const RegisterList original = RandomRegister(state.range(0));
@@ -68,7 +76,11 @@ void BM_SortRegister(benchmark::State& state) {
   }
   state.SetItemsProcessed(state.iterations() * state.range(0));
 }
-BENCHMARK(BM_SortRegister)->Arg(10'000)->Arg(100'000)->Arg(1'000'000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SortRegister)
+    ->Arg(10'000)
+    ->Arg(100'000)
+    ->Arg(1'000'000)
+    ->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace vorel

@@ -1,8 +1,8 @@
 // The windows: start-up beyond its timed waits, and a report shown in the report window.
+#include <benchmark/benchmark.h>
 #include <QApplication>
 #include <QDir>
 #include <QTemporaryDir>
-#include <benchmark/benchmark.h>
 
 #include "platform/Rtf.h"
 

@@ -34,7 +34,9 @@ Date CivilFromDays(long z) {
   return Date{d, m, static_cast<int>(yoe + era * 400 + (m <= 2))};
 }
 
-int MonthPlus(int month, int k) { return (month + k - 1) % 12 + 1; }
+int MonthPlus(int month, int k) {
+  return (month + k - 1) % 12 + 1;
+}
 
 // " d mmmm ": the period dates carry a space on both sides.
 std::string PeriodDate(int day, int month, const CalendarNames& names) {
@@ -64,7 +66,9 @@ const CalendarNames& FallbackNames() {
   return names;
 }
 
-bool IsLeap(int year) { return year % 4 == 0 && (year % 100 != 0 || year % 400 == 0); }
+bool IsLeap(int year) {
+  return year % 4 == 0 && (year % 100 != 0 || year % 400 == 0);
+}
 
 int MonthLength(int year, int month) {
   return kMonthLengths[month - 1] + (month == 2 && IsLeap(year) ? 1 : 0);
@@ -101,8 +105,8 @@ std::string LuckyNumbers(const Date& birth, std::string_view name, const CoreNum
   const std::string year = std::to_string(birth.year);
   const std::string yearDigits = year.size() > 2 ? year.substr(2, 2) : std::string();
   std::string out = std::to_string(birth.day) + ", " + std::to_string(birth.month) + ", " +
-                    yearDigits + ", " + std::to_string(n.PathSum) + ", " +
-                    std::to_string(n.Path) + ", " + std::to_string(n.RealisationSum) + ", " +
+                    yearDigits + ", " + std::to_string(n.PathSum) + ", " + std::to_string(n.Path) +
+                    ", " + std::to_string(n.RealisationSum) + ", " +
                     std::to_string(n.MotivationSum) + ", " + std::to_string(n.ExpressionSum);
   // The initial of the first given name: the character after the first run of spaces.
   const size_t space = name.find(' ');
@@ -149,8 +153,8 @@ std::string LongDateText(const Date& date, const CalendarNames& names) {
   std::snprintf(day, sizeof day, "%02d", date.day);
   char year[8];
   std::snprintf(year, sizeof year, "%04d", date.year);
-  return names.weekDays[DayOfWeek(date)] + " " + day + " " + names.months[date.month - 1] +
-         " " + year;
+  return names.weekDays[DayOfWeek(date)] + " " + day + " " + names.months[date.month - 1] + " " +
+         year;
 }
 
 }  // namespace vorel

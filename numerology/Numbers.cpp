@@ -14,7 +14,9 @@ std::int32_t DigitSum(std::int64_t value) {
   return static_cast<std::int32_t>(sum);
 }
 
-bool Stops(std::int32_t value) { return value <= 9 || value == 11 || value == 22; }
+bool Stops(std::int32_t value) {
+  return value <= 9 || value == 11 || value == 22;
+}
 
 }  // namespace
 
@@ -29,7 +31,9 @@ std::vector<std::int32_t> ReductionSteps(std::int32_t value) {
   return steps;
 }
 
-bool IsNameLetter(unsigned char c) { return c >= 'A' && c <= 'Z'; }
+bool IsNameLetter(unsigned char c) {
+  return c >= 'A' && c <= 'Z';
+}
 
 bool IsVowel(unsigned char c) {
   return c == 'A' || c == 'E' || c == 'I' || c == 'O' || c == 'U' || c == 'Y';

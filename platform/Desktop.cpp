@@ -11,7 +11,9 @@
 #include <QTranslator>
 #include <QUrl>
 
-static void InitVorelQrc() { Q_INIT_RESOURCE(vorel); }
+static void InitVorelQrc() {
+  Q_INIT_RESOURCE(vorel);
+}
 
 namespace vorel {
 namespace {
@@ -21,15 +23,16 @@ std::function<void(const QString&)> gUrlOpener;
 
 }  // namespace
 
-void InitResources() { InitVorelQrc(); }
+void InitResources() {
+  InitVorelQrc();
+}
 
 void InstallDesktopDefaults(QApplication& app) {
   InitResources();
   // The windows keep the font names they were designed with; these are the metric
   // equivalents on this platform.
   QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
-  QFont::insertSubstitution(QStringLiteral("Times New Roman"),
-                            QStringLiteral("Liberation Serif"));
+  QFont::insertSubstitution(QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif"));
   QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
   // Every text the user sees is French, the toolkit's own dialogs included.
   auto* translator = new QTranslator(&app);
@@ -45,7 +48,9 @@ QSize PrimaryScreenSize() {
   return QSize(1024, 768);
 }
 
-void SetScreenSizeOverride(std::optional<QSize> size) { gScreenOverride = size; }
+void SetScreenSizeOverride(std::optional<QSize> size) {
+  gScreenOverride = size;
+}
 
 void OpenUrl(const QString& address) {
   if (gUrlOpener) {
@@ -55,7 +60,9 @@ void OpenUrl(const QString& address) {
   QDesktopServices::openUrl(QUrl::fromUserInput(address));
 }
 
-void SetUrlOpener(std::function<void(const QString&)> opener) { gUrlOpener = std::move(opener); }
+void SetUrlOpener(std::function<void(const QString&)> opener) {
+  gUrlOpener = std::move(opener);
+}
 
 CalendarNames SystemCalendarNames() {
   const QLocale locale = QLocale::system();

@@ -3,8 +3,8 @@
 
 #include <QAbstractButton>
 #include <QApplication>
-#include <QDialogButtonBox>
 #include <QClipboard>
+#include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QKeyEvent>
 #include <QMessageBox>
@@ -31,7 +31,8 @@ class MessageBox : public QMessageBox {
     if (event->matches(QKeySequence::Copy)) {
       const QString rule = QStringLiteral("---------------------------\n");
       QString buttons;
-      for (QAbstractButton* b : this->buttons()) buttons += b->text().remove(QLatin1Char('&')) + "   ";
+      for (QAbstractButton* b : this->buttons())
+        buttons += b->text().remove(QLatin1Char('&')) + "   ";
       QGuiApplication::clipboard()->setText(rule + windowTitle() + "\n" + rule + text() + "\n" +
                                             rule + buttons.trimmed() + "\n" + rule);
       event->accept();
@@ -54,9 +55,13 @@ void AddHelpButton(QDialog& dialog, int helpContext) {
 
 }  // namespace
 
-void SetDialogHook(DialogHook* hook) { gHook = hook; }
+void SetDialogHook(DialogHook* hook) {
+  gHook = hook;
+}
 
-void SetHelpHandler(void (*handler)(int)) { gHelpHandler = handler; }
+void SetHelpHandler(void (*handler)(int)) {
+  gHelpHandler = handler;
+}
 
 void ShowHelpTopic(int topic) {
   if (gHelpHandler) gHelpHandler(topic);

@@ -35,7 +35,9 @@ bool WriteAll(int fd, std::string_view bytes) {
 
 }  // namespace
 
-void SetWriteFailureAfterForTesting(std::optional<size_t> bytes) { gFailAfter = bytes; }
+void SetWriteFailureAfterForTesting(std::optional<size_t> bytes) {
+  gFailAfter = bytes;
+}
 
 unsigned ReplacementFileMode(const std::string& path) {
   struct stat info {};

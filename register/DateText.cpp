@@ -8,7 +8,9 @@
 namespace vorel {
 namespace {
 
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+bool IsBlank(char c) {
+  return c == ' ' || c == '\t';
+}
 
 // At most 9 digits, so the value fits; more digits are not a date anyway.
 bool ReadNumber(std::string_view text, size_t& pos, int& value) {

@@ -156,9 +156,7 @@ std::optional<std::string> LoadRegister(const std::string& path, RegisterList& l
 }
 
 void SaveRegister(const std::string& path, RegisterList& list) {
-  const auto fail = [&path] {
-    throw Error(FormatMessage("Impossible d'écrire dans %s", path));
-  };
+  const auto fail = [&path] { throw Error(FormatMessage("Impossible d'écrire dans %s", path)); };
   std::string tempPath = path + ".XXXXXX";
   const int fd = ::mkstemp(tempPath.data());
   if (fd < 0) fail();
@@ -201,9 +199,8 @@ void SortRegister(RegisterList& list) {
   // ranks and the procedure moves them exactly as it would move the names.
   std::vector<size_t> byName(n);
   std::iota(byName.begin(), byName.end(), 0);
-  std::stable_sort(byName.begin(), byName.end(), [&](size_t a, size_t b) {
-    return list.persons[a].name < list.persons[b].name;
-  });
+  std::stable_sort(byName.begin(), byName.end(),
+                   [&](size_t a, size_t b) { return list.persons[a].name < list.persons[b].name; });
   std::vector<std::uint32_t> rank(n);
   std::uint32_t current = 0;
   for (size_t i = 0; i < n; ++i) {

@@ -10,7 +10,7 @@
 namespace vorel {
 
 inline constexpr const char* kRegisterFileName = "VOREL.DAT";
-inline constexpr const char* kNameHeading = "Nom et prénom(s)";     // UTF-8
+inline constexpr const char* kNameHeading = "Nom et prénom(s)";  // UTF-8
 inline constexpr const char* kDateHeading = "Date de naissance";
 inline constexpr const char* kSampleName = "MARTIN PAUL HENRI";
 inline constexpr const char* kSampleDate = "14/03/1962";

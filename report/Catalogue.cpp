@@ -49,11 +49,16 @@ std::vector<Text> Parse(std::string_view source) {
 
 std::string_view Source(CatalogueId id) {
   switch (id) {
-    case CatalogueId::Motiv: return texts::kMotiv;
-    case CatalogueId::Real: return texts::kReal;
-    case CatalogueId::Exp: return texts::kExp;
-    case CatalogueId::chem: return texts::kChem;
-    case CatalogueId::synth: return texts::kSynth;
+    case CatalogueId::Motiv:
+      return texts::kMotiv;
+    case CatalogueId::Real:
+      return texts::kReal;
+    case CatalogueId::Exp:
+      return texts::kExp;
+    case CatalogueId::chem:
+      return texts::kChem;
+    case CatalogueId::synth:
+      return texts::kSynth;
   }
   return {};
 }
@@ -73,16 +78,23 @@ const std::vector<Text>& Get(CatalogueId id) {
 
 const char* CatalogueName(CatalogueId id) {
   switch (id) {
-    case CatalogueId::Motiv: return "Motiv";
-    case CatalogueId::Real: return "Real";
-    case CatalogueId::Exp: return "Exp";
-    case CatalogueId::chem: return "chem";
-    case CatalogueId::synth: return "synth";
+    case CatalogueId::Motiv:
+      return "Motiv";
+    case CatalogueId::Real:
+      return "Real";
+    case CatalogueId::Exp:
+      return "Exp";
+    case CatalogueId::chem:
+      return "chem";
+    case CatalogueId::synth:
+      return "synth";
   }
   return "";
 }
 
-void LoadCatalogue(CatalogueId id) { Get(id); }
+void LoadCatalogue(CatalogueId id) {
+  Get(id);
+}
 
 std::span<const std::string> FindCatalogueText(CatalogueId id, std::string_view key) {
   if (key.empty()) return {};
@@ -98,6 +110,8 @@ std::vector<std::string> CatalogueKeys(CatalogueId id) {
   return keys;
 }
 
-std::string NumberKey(int number) { return "Memo" + std::to_string(number); }
+std::string NumberKey(int number) {
+  return "Memo" + std::to_string(number);
+}
 
 }  // namespace vorel

@@ -10,9 +10,8 @@ namespace vorel {
 
 enum class CatalogueId { Motiv, Real, Exp, chem, synth };
 
-constexpr CatalogueId kAllCatalogues[] = {CatalogueId::Motiv, CatalogueId::Real,
-                                          CatalogueId::Exp, CatalogueId::chem,
-                                          CatalogueId::synth};
+constexpr CatalogueId kAllCatalogues[] = {CatalogueId::Motiv, CatalogueId::Real, CatalogueId::Exp,
+                                          CatalogueId::chem, CatalogueId::synth};
 
 const char* CatalogueName(CatalogueId id);  // "Motiv", "Real", "Exp", "chem", "synth"
 

@@ -52,8 +52,7 @@ std::string ReportCaption(std::string_view nameUtf8, const Date& birth,
   return caption;
 }
 
-Report ComposeReport(std::string_view name, std::string_view dateText,
-                     const CalendarNames& names) {
+Report ComposeReport(std::string_view name, std::string_view dateText, const CalendarNames& names) {
   Report report;
   report.birth = TextToDate(Cp1252ToUtf8(dateText));
   report.caption = ReportCaption(Cp1252ToUtf8(name), report.birth, names);

@@ -23,11 +23,9 @@ inline constexpr int kReportIndent = 1000;  // twips
 
 // name: the register's single-byte text; dateText: "dd/mm/yyyy". Throws Error "'%s' n'est
 // pas une date correcte" when the date is not valid, before anything is made.
-Report ComposeReport(std::string_view name, std::string_view dateText,
-                     const CalendarNames& names);
+Report ComposeReport(std::string_view name, std::string_view dateText, const CalendarNames& names);
 
 // The caption alone.
-std::string ReportCaption(std::string_view nameUtf8, const Date& birth,
-                          const CalendarNames& names);
+std::string ReportCaption(std::string_view nameUtf8, const Date& birth, const CalendarNames& names);
 
 }  // namespace vorel

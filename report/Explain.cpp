@@ -22,7 +22,8 @@ std::string Reduction(std::int32_t total) {
   const std::vector<std::int32_t> steps = ReductionSteps(total);
   std::string out = "réduction " + Join(steps, " -> ");
   const std::int32_t last = steps.back();
-  if ((last == 11 || last == 22)) out += " (arrêt sur le nombre maître " + std::to_string(last) + ")";
+  if ((last == 11 || last == 22))
+    out += " (arrêt sur le nombre maître " + std::to_string(last) + ")";
   return out;
 }
 
@@ -65,8 +66,8 @@ std::string ExplainNumbers(std::string_view name, const Date& birth) {
   };
   out += "Voyelles : " + sum(vowels, n.MotivationSum) + " ; " + Reduction(n.MotivationSum) +
          " : motivation " + std::to_string(n.Motivation) + "\n";
-  out += "Consonnes : " + sum(consonants, n.RealisationSum) + " ; " +
-         Reduction(n.RealisationSum) + " : réalisation " + std::to_string(n.Realisation) + "\n";
+  out += "Consonnes : " + sum(consonants, n.RealisationSum) + " ; " + Reduction(n.RealisationSum) +
+         " : réalisation " + std::to_string(n.Realisation) + "\n";
   out += "Toutes les lettres : " + std::to_string(n.MotivationSum) + " + " +
          std::to_string(n.RealisationSum) + " = " + std::to_string(n.ExpressionSum) + " ; " +
          Reduction(n.ExpressionSum) + " : expression " + std::to_string(n.Expression) + "\n";

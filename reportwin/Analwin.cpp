@@ -38,8 +38,8 @@ constexpr size_t kMaxReportFileSize = size_t{512} << 20;
 const QString kFilter = QStringLiteral("Fichiers vorel (*.RTF)");
 const QString kDefaultSuffix = QStringLiteral("RTF");
 
-QToolButton* MakeButton(QWidget* panel, const char* name, const char* picture,
-                        const QString& tip, int left) {
+QToolButton* MakeButton(QWidget* panel, const char* name, const char* picture, const QString& tip,
+                        int left) {
   auto* button = new QToolButton(panel);
   button->setObjectName(QString::fromLatin1(name));
   button->setIcon(QIcon(QStringLiteral(":/vorel/%1.png").arg(QString::fromLatin1(picture))));
@@ -51,7 +51,9 @@ QToolButton* MakeButton(QWidget* panel, const char* name, const char* picture,
   return button;
 }
 
-QString FilePart(const std::string& path) { return QFileInfo(QString::fromStdString(path)).fileName(); }
+QString FilePart(const std::string& path) {
+  return QFileInfo(QString::fromStdString(path)).fileName();
+}
 
 }  // namespace
 
@@ -108,13 +110,17 @@ void TAnalyseChild::FormCreate() {
   ApplyReportPlacement(*this, ProfileFile(ProfileFile::DefaultPath()), PrimaryScreenSize());
 }
 
-bool TAnalyseChild::Modified() const { return Memo->document()->isModified(); }
+bool TAnalyseChild::Modified() const {
+  return Memo->document()->isModified();
+}
 
 QString TAnalyseChild::ReportName() const {
   return nomFichier_.empty() ? QStringLiteral("ce vorel") : FilePart(nomFichier_);
 }
 
-RichDocument TAnalyseChild::Content() const { return SaveDocument(*Memo->document()); }
+RichDocument TAnalyseChild::Content() const {
+  return SaveDocument(*Memo->document());
+}
 
 void TAnalyseChild::ShowReport(const Report& report) {
   setWindowTitle(QString::fromStdString(report.caption));
@@ -133,8 +139,8 @@ void TAnalyseChild::ShowReport(const Report& report) {
 }
 
 bool TAnalyseChild::AskSave() {
-  const QString question =
-      QString::fromStdString(FormatMessage("Voulez-vous enregistrer %s ?", ReportName().toStdString()));
+  const QString question = QString::fromStdString(
+      FormatMessage("Voulez-vous enregistrer %s ?", ReportName().toStdString()));
   switch (AskConfirmation(question)) {
     case Answer::Yes:
       // A failed save throws and so stops the pending action; a cancelled one does not.
@@ -273,7 +279,9 @@ void TAnalyseChild::Copier1Click() {
   Memo->ensureCursorVisible();
 }
 
-bool TAnalyseChild::FormCloseQuery() { return !Modified() || AskSave(); }
+bool TAnalyseChild::FormCloseQuery() {
+  return !Modified() || AskSave();
+}
 
 void TAnalyseChild::closeEvent(QCloseEvent* event) {
   bool mayClose = false;

@@ -27,10 +27,18 @@ QTextBlockFormat ToQt(const ParagraphFormat& f) {
   q.setRightMargin(TwipsToPixels(f.rightIndent));
   q.setTextIndent(TwipsToPixels(f.firstIndent));
   switch (f.alignment) {
-    case Alignment::Left: q.setAlignment(Qt::AlignLeft | Qt::AlignAbsolute); break;
-    case Alignment::Center: q.setAlignment(Qt::AlignHCenter); break;
-    case Alignment::Right: q.setAlignment(Qt::AlignRight | Qt::AlignAbsolute); break;
-    case Alignment::Justify: q.setAlignment(Qt::AlignJustify); break;
+    case Alignment::Left:
+      q.setAlignment(Qt::AlignLeft | Qt::AlignAbsolute);
+      break;
+    case Alignment::Center:
+      q.setAlignment(Qt::AlignHCenter);
+      break;
+    case Alignment::Right:
+      q.setAlignment(Qt::AlignRight | Qt::AlignAbsolute);
+      break;
+    case Alignment::Justify:
+      q.setAlignment(Qt::AlignJustify);
+      break;
   }
   return q;
 }
@@ -39,11 +47,10 @@ CharFormat FromQt(const QTextCharFormat& q, const QFont& base) {
   CharFormat f;
   const QStringList families = q.fontFamilies().toStringList();
   f.font = (families.isEmpty() ? base.family() : families.first()).toStdString();
-  const double points = q.hasProperty(QTextFormat::FontPointSize) ? q.fontPointSize()
-                                                                   : base.pointSizeF();
+  const double points =
+      q.hasProperty(QTextFormat::FontPointSize) ? q.fontPointSize() : base.pointSizeF();
   f.sizeHalfPoints = points > 0 ? static_cast<int>(std::lround(points * 2)) : 24;
-  f.bold = q.hasProperty(QTextFormat::FontWeight) ? q.fontWeight() >= QFont::DemiBold
-                                                  : base.bold();
+  f.bold = q.hasProperty(QTextFormat::FontWeight) ? q.fontWeight() >= QFont::DemiBold : base.bold();
   f.italic = q.fontItalic();
   f.underline = q.fontUnderline();
   if (q.hasProperty(QTextFormat::ForegroundBrush)) {
@@ -108,7 +115,9 @@ void AppendBlocks(const QTextDocument& doc, int from, int to, RichDocument& out)
 
 }  // namespace
 
-int PixelsToTwips(double pixels) { return static_cast<int>(std::lround(pixels * 15.0)); }
+int PixelsToTwips(double pixels) {
+  return static_cast<int>(std::lround(pixels * 15.0));
+}
 
 void LoadDocument(const RichDocument& source, QTextDocument& target) {
   target.clear();

@@ -9,7 +9,9 @@ class QTextDocument;
 namespace vorel {
 
 // Indents are kept in twips in the data and in pixels of 1/96 inch in the control.
-inline double TwipsToPixels(int twips) { return twips / 15.0; }
+inline double TwipsToPixels(int twips) {
+  return twips / 15.0;
+}
 int PixelsToTwips(double pixels);
 
 // Replaces the whole content of the control's document.

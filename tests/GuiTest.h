@@ -20,7 +20,6 @@ struct RegisterGuiTest {
 
 }  // namespace vorel::test
 
-#define VOREL_GUI_TEST(Class)                                           \
-  static ::vorel::test::RegisterGuiTest vorelRegister##Class(#Class, [] { \
-    return std::unique_ptr<QObject>(new Class);                         \
-  })
+#define VOREL_GUI_TEST(Class)                                 \
+  static ::vorel::test::RegisterGuiTest vorelRegister##Class( \
+      #Class, [] { return std::unique_ptr<QObject>(new Class); })

@@ -18,10 +18,10 @@ class ScriptedDialogs : public DialogHook {
   ScriptedDialogs() { SetDialogHook(this); }
   ~ScriptedDialogs() override { SetDialogHook(nullptr); }
 
-  std::deque<Answer> answers;                  // for confirmations
-  std::deque<QString> files;  // for file dialogs; an empty name cancels
-  std::deque<int> copies;     // for print dialogs; 0 cancels
-  QString printFile;                           // the PDF a print goes to
+  std::deque<Answer> answers;  // for confirmations
+  std::deque<QString> files;   // for file dialogs; an empty name cancels
+  std::deque<int> copies;      // for print dialogs; 0 cancels
+  QString printFile;           // the PDF a print goes to
 
   std::vector<BoxRequest> boxes;
   std::vector<FileRequest> fileRequests;

@@ -83,8 +83,7 @@ Arguments Parse(int argc, char** argv) {
   }
   if (a.help) return a;
   if (!a.registerFile.empty() || !a.out.empty()) {
-    if (a.registerFile.empty() || a.out.empty())
-      BadArguments("--register et --out vont ensemble");
+    if (a.registerFile.empty() || a.out.empty()) BadArguments("--register et --out vont ensemble");
     if (!a.positional.empty() || !a.rtf.empty() || a.explain)
       BadArguments("--register ne se combine pas avec NOM, DATE, --rtf ni --explain");
   } else if (a.positional.size() != 2) {

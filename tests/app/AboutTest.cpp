@@ -34,8 +34,10 @@ class AboutTest : public QObject {
     const struct {
       QWidget* widget;
       QRect expected;
-    } places[] = {{box.Panel1, {8, 8, 281, 169}},       {box.ProgramIcon, {8, 8, 65, 57}},
-                  {box.Comments, {8, 104, 249, 17}},    {box.UrlLabel1, {8, 129, 160, 22}},
+    } places[] = {{box.Panel1, {8, 8, 281, 169}},
+                  {box.ProgramIcon, {8, 8, 65, 57}},
+                  {box.Comments, {8, 104, 249, 17}},
+                  {box.UrlLabel1, {8, 129, 160, 22}},
                   {box.OKButton, {111, 188, 75, 25}}};
     for (const auto& p : places) QCOMPARE(p.widget->geometry(), p.expected);
     QCOMPARE(box.ProductName->pos(), QPoint(88, 16));

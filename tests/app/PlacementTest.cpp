@@ -41,7 +41,9 @@ class PlacementTest : public QObject {
     const struct {
       QSize screen;
       QPoint expected;
-    } cases[] = {{{1024, 768}, {212, 234}}, {{800, 600}, {100, 150}}, {{590, 600}, {-5, 150}},
+    } cases[] = {{{1024, 768}, {212, 234}},
+                 {{800, 600}, {100, 150}},
+                 {{590, 600}, {-5, 150}},
                  {{601, 301}, {0, 0}}};
     for (const auto& c : cases) {
       SetScreenSizeOverride(c.screen);
@@ -68,8 +70,9 @@ class PlacementTest : public QObject {
     QCOMPARE(Ini(), QByteArray("[MainW]\r\nx=10\r\ny=10\r\n\r\n[AnalWin]\r\nx=212\r\ny=234\r\n"
                                "w=600\r\nh=300\r\nMaxi=0\r\n"));
     // Keys added by hand: gone from [MainW], kept in [AnalWin].
-    WriteIni("[MainW]\r\nx=40\r\ny=0X20\r\nmine=1\r\n\r\n[AnalWin]\r\nx=3\r\ny=4\r\nw=500\r\n"
-             "h=200\r\nMaxi=0\r\nnote=kept\r\n");
+    WriteIni(
+        "[MainW]\r\nx=40\r\ny=0X20\r\nmine=1\r\n\r\n[AnalWin]\r\nx=3\r\ny=4\r\nw=500\r\n"
+        "h=200\r\nMaxi=0\r\nnote=kept\r\n");
     {
       Windows windows(StartupOptions{0, 0, QString(), QDir::tempPath().toStdString() + "/"});
       QCOMPARE(windows.MainForm->pos(), QPoint(40, 32));

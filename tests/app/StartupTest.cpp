@@ -3,9 +3,9 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QImage>
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QScrollBar>
 #include <QTextBrowser>
 #include <QTimer>
 #include <QToolButton>
@@ -27,11 +27,12 @@ class StartupTest : public QObject {
     QTemporaryDir dir;
     std::vector<std::string> log;
     Windows windows(StartupOptions{0, 0, QString(), dir.path().toStdString() + "/"}, &log);
-    const std::vector<std::string> expected = {"MainForm", "Fichier", "Saisie", "ChoixP",
-                                               "AnalyseChild", "Motiv", "Real", "Exp",
-                                               "chem", "synth", "AboutBox"};
+    const std::vector<std::string> expected = {"MainForm",     "Fichier", "Saisie",  "ChoixP",
+                                               "AnalyseChild", "Motiv",   "Real",    "Exp",
+                                               "chem",         "synth",   "AboutBox"};
     QCOMPARE(log, expected);
-    for (QWidget* w : QApplication::topLevelWidgets()) QVERIFY2(!w->isVisible(), qPrintable(w->objectName()));
+    for (QWidget* w : QApplication::topLevelWidgets())
+      QVERIFY2(!w->isVisible(), qPrintable(w->objectName()));
     QCOMPARE(windows.MainForm->ProgramDir, dir.path().toStdString() + "/");
   }
 
@@ -118,8 +119,8 @@ class StartupTest : public QObject {
       QToolButton* button;
       const char* caption;
       int left;
-    } buttons[] = {{main.FichierBtn, "&Fichier", 2}, {main.VorelBtn, "&Vorel", 66},
-                   {main.OpenBtn, "&Ouvrir", 130},   {main.HelpBtn, "&Aide", 194},
+    } buttons[] = {{main.FichierBtn, "&Fichier", 2},  {main.VorelBtn, "&Vorel", 66},
+                   {main.OpenBtn, "&Ouvrir", 130},    {main.HelpBtn, "&Aide", 194},
                    {main.AboutBtn, "A &propos", 258}, {main.CloseBtn, "&Quitter", 322}};
     for (const auto& b : buttons) {
       QCOMPARE(b.button->text(), QString::fromUtf8(b.caption));
@@ -149,7 +150,8 @@ class StartupTest : public QObject {
     QVERIFY(windows.Help->isVisible());
     const QString html = windows.Help->Browser()->toHtml();
     for (int topic : {1, 6, 7, 8})
-      QVERIFY2(html.contains(QStringLiteral("topic-%1").arg(topic)), qPrintable(QString::number(topic)));
+      QVERIFY2(html.contains(QStringLiteral("topic-%1").arg(topic)),
+               qPrintable(QString::number(topic)));
     windows.Help->resize(400, 200);
     windows.ShowHelp(8);
     QVERIFY(windows.Help->Browser()->verticalScrollBar()->value() > 0);

@@ -23,9 +23,9 @@ TEST(Calendar, ClampDay) {
   const struct {
     int day, month, year, outDay, outMonth;
   } cases[] = {
-      {31, 9, 1962, 30, 9}, {30, 2, 1962, 28, 2}, {31, 2, 1960, 29, 2}, {14, 5, 1962, 14, 5},
-      {0, 10, 1962, 30, 9}, {0, 3, 1962, 28, 2},  {0, 3, 1960, 29, 2},
-      {0, 1, 1975, 31, 12},  // across the year's end to December
+      {31, 9, 1962, 30, 9}, {30, 2, 1962, 28, 2}, {31, 2, 1960, 29, 2},
+      {14, 5, 1962, 14, 5}, {0, 10, 1962, 30, 9}, {0, 3, 1962, 28, 2},
+      {0, 3, 1960, 29, 2},  {0, 1, 1975, 31, 12},  // across the year's end to December
   };
   for (const auto& c : cases) {
     int month = c.month;
@@ -48,13 +48,13 @@ TEST(Calendar, ZodiacBoundaries) {
     int day, month;
     const char* sign;
   } cases[] = {
-      {19, 1, "Capricorne"}, {20, 1, "Verseau"},    {19, 2, "Verseau"},   {20, 2, "Poissons"},
-      {20, 3, "Poissons"},   {21, 3, "Bélier"},     {19, 4, "Bélier"},    {20, 4, "Taureau"},
-      {20, 5, "Taureau"},    {21, 5, "Gémeaux"},    {20, 6, "Gémeaux"},   {21, 6, "Cancer"},
-      {21, 7, "Cancer"},     {22, 7, "Lion"},       {22, 8, "Lion"},      {23, 8, "Vierge"},
-      {22, 9, "Vierge"},     {23, 9, "Balance"},    {22, 10, "Balance"},  {23, 10, "Scorpion"},
-      {21, 11, "Scorpion"},  {22, 11, "Sagittaire"}, {22, 12, "Sagittaire"},
-      {23, 12, "Capricorne"}, {14, 3, "Poissons"},
+      {19, 1, "Capricorne"}, {20, 1, "Verseau"},     {19, 2, "Verseau"},     {20, 2, "Poissons"},
+      {20, 3, "Poissons"},   {21, 3, "Bélier"},      {19, 4, "Bélier"},      {20, 4, "Taureau"},
+      {20, 5, "Taureau"},    {21, 5, "Gémeaux"},     {20, 6, "Gémeaux"},     {21, 6, "Cancer"},
+      {21, 7, "Cancer"},     {22, 7, "Lion"},        {22, 8, "Lion"},        {23, 8, "Vierge"},
+      {22, 9, "Vierge"},     {23, 9, "Balance"},     {22, 10, "Balance"},    {23, 10, "Scorpion"},
+      {21, 11, "Scorpion"},  {22, 11, "Sagittaire"}, {22, 12, "Sagittaire"}, {23, 12, "Capricorne"},
+      {14, 3, "Poissons"},
   };
   for (const auto& c : cases)
     EXPECT_STREQ(ZodiacSign({c.day, c.month, 1962}), c.sign) << c.day << "/" << c.month;

@@ -18,17 +18,17 @@ namespace {
 TEST(ReduceNumber, StopsAtNineElevenAndTwentyTwo) {
   const struct {
     int in, out;
-  } cases[] = {{0, 0},   {9, 9},   {10, 1},  {11, 11}, {22, 22}, {29, 11}, {38, 11},
-               {499, 22}, {19, 1}, {28, 1},  {99, 9},  {1979, 8}, {-4, -4}, {2009, 11},
-               {1975, 22}, {INT32_MAX, 1}};
+  } cases[] = {{0, 0},   {9, 9},     {10, 1},    {11, 11},      {22, 22}, {29, 11},
+               {38, 11}, {499, 22},  {19, 1},    {28, 1},       {99, 9},  {1979, 8},
+               {-4, -4}, {2009, 11}, {1975, 22}, {INT32_MAX, 1}};
   for (const auto& c : cases) EXPECT_EQ(ReduceNumber(c.in), c.out) << c.in;
   EXPECT_EQ(ReductionSteps(499), (std::vector<int32_t>{499, 22}));
   EXPECT_EQ(ReductionSteps(19), (std::vector<int32_t>{19, 10, 1}));
 }
 
 TEST(LetterValue, FullTable) {
-  const int expected[26] = {1, 2, 3, 4, 5, 6, 7, 8, 9, 1, 11, 3, 4,
-                            5, 6, 7, 8, 9, 1, 2, 3, 22, 5, 6, 7, 8};
+  const int expected[26] = {1, 2, 3, 4, 5, 6, 7, 8, 9,  1, 11, 3, 4,
+                            5, 6, 7, 8, 9, 1, 2, 3, 22, 5, 6,  7, 8};
   for (int i = 0; i < 26; ++i) EXPECT_EQ(LetterValue(static_cast<char>('A' + i)), expected[i]);
 }
 
@@ -67,10 +67,14 @@ TEST(SynthesisKeys, PairAndMasterMark) {
     const char* first;
     const char* second;
   } cases[] = {
-      {8, 8, "Memo0808", ""},           {7, 3, "Memo0307", ""},
-      {11, 7, "Memo0207", "Memo020711"}, {22, 5, "Memo0405", "Memo040522"},
-      {2, 22, "Memo0204", "Memo020422"}, {11, 11, "Memo0202", "Memo020211"},
-      {22, 22, "Memo0404", "Memo040422"}, {11, 22, "Memo0204", "Memo020422"},
+      {8, 8, "Memo0808", ""},
+      {7, 3, "Memo0307", ""},
+      {11, 7, "Memo0207", "Memo020711"},
+      {22, 5, "Memo0405", "Memo040522"},
+      {2, 22, "Memo0204", "Memo020422"},
+      {11, 11, "Memo0202", "Memo020211"},
+      {22, 22, "Memo0404", "Memo040422"},
+      {11, 22, "Memo0204", "Memo020422"},
       {5, 5, "Memo0505", ""},
   };
   for (const auto& c : cases) {

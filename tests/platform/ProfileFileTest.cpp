@@ -57,13 +57,14 @@ TEST_F(ProfileFileTest, FirstRunFileByteForByte) {
 }
 
 TEST_F(ProfileFileTest, HandEditedFileKeepsItsOtherLinesAndOrder) {
-  Write("; my notes\n[Other]\nkeep=1\n\n[analwin]\nX = 7\ncolour=blue\n\n[MainW]\nx=1\n"
-        "mine=2\n");
+  Write(
+      "; my notes\n[Other]\nkeep=1\n\n[analwin]\nX = 7\ncolour=blue\n\n[MainW]\nx=1\n"
+      "mine=2\n");
   ProfileFile ini(path_);
   EXPECT_EQ(ini.ReadInteger("AnalWin", "x", 0), 7);  // names without case, blanks trimmed
-  ini.WriteInteger("ANALWIN", "x", 8);                // in place
-  ini.WriteInteger("AnalWin", "h", 300);              // at the end of its section
-  ini.EraseSection("MainW");                          // the hand-added key goes with it
+  ini.WriteInteger("ANALWIN", "x", 8);               // in place
+  ini.WriteInteger("AnalWin", "h", 300);             // at the end of its section
+  ini.EraseSection("MainW");                         // the hand-added key goes with it
   EXPECT_EQ(Read(),
             "; my notes\r\n[Other]\r\nkeep=1\r\n\r\n[analwin]\r\nx=8\r\ncolour=blue\r\nh=300\r\n");
   EXPECT_EQ(ini.ReadString("Other", "keep", "?"), "1");
@@ -75,10 +76,22 @@ TEST_F(ProfileFileTest, IntegersReadTheClassicWay) {
   const struct {
     const char* value;
     int expected;
-  } cases[] = {{"0x20", 32}, {"0X20", 32}, {"$20", 32},  {" -5", -5},     {"+12", 12},
-               {"abc", 99},  {"", 99},     {"12abc", 99}, {"-$10", -16},  {"2147483647", INT_MAX},
-               {"-2147483648", INT_MIN},   {"2147483648", 99},            {"0x", 99},
-               {"-", 99},    {"$ff", 255}, {"1 2", 99}};
+  } cases[] = {{"0x20", 32},
+               {"0X20", 32},
+               {"$20", 32},
+               {" -5", -5},
+               {"+12", 12},
+               {"abc", 99},
+               {"", 99},
+               {"12abc", 99},
+               {"-$10", -16},
+               {"2147483647", INT_MAX},
+               {"-2147483648", INT_MIN},
+               {"2147483648", 99},
+               {"0x", 99},
+               {"-", 99},
+               {"$ff", 255},
+               {"1 2", 99}};
   ProfileFile ini(path_);
   for (const auto& c : cases) {
     ini.WriteString("S", "k", c.value);

@@ -31,9 +31,7 @@ class RegisterFileTest : public ::testing::Test {
     fs::permissions(dir_, fs::perms::owner_all, fs::perm_options::add);
     fs::remove_all(dir_);
   }
-  void WriteBytes(const std::string& bytes) {
-    std::ofstream(path_, std::ios::binary) << bytes;
-  }
+  void WriteBytes(const std::string& bytes) { std::ofstream(path_, std::ios::binary) << bytes; }
   std::string ReadBytes() {
     std::ifstream in(path_, std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(in), {});
@@ -106,11 +104,11 @@ TEST_F(RegisterFileTest, SamplePersonRule) {
   } cases[] = {
       {"no file", "", true, {{kSampleName, kSampleDate}}},
       {"empty file", "", false, {{kSampleName, kSampleDate}}},
-      {"one record with an empty date", Record("DUPONT", ""), false,
-       {{kSampleName, kSampleDate}}},
+      {"one record with an empty date", Record("DUPONT", ""), false, {{kSampleName, kSampleDate}}},
       {"one record with a date", Record("DUPONT", "x"), false, {{"DUPONT", "x"}}},
       {"two records, the first without date",
-       Record("DUPONT", "") + Record("DURAND", "01/01/1901"), false,
+       Record("DUPONT", "") + Record("DURAND", "01/01/1901"),
+       false,
        {{"DUPONT", ""}, {"DURAND", "01/01/1901"}}},
   };
   for (const auto& c : cases) {
@@ -172,8 +170,7 @@ TEST_F(RegisterFileTest, FailedSaveLeavesTheOldFileWhole) {
   list.modified = true;
   // A folder that cannot be written: the temporary file cannot be made. Root ignores
   // permissions, so a folder that is not a folder stands in for it too.
-  fs::permissions(dir_, fs::perms::owner_read | fs::perms::owner_exec,
-                  fs::perm_options::replace);
+  fs::permissions(dir_, fs::perms::owner_read | fs::perms::owner_exec, fs::perm_options::replace);
   const std::string blocked = (dir_ / "not-a-folder" / kRegisterFileName).string();
   try {
     SaveRegister(::geteuid() == 0 ? blocked : path_, list);
@@ -248,14 +245,22 @@ TEST(DateText, BothWays) {
     bool valid;
     Date date;
   } cases[] = {
-      {"14/03/1962", true, {14, 3, 1962}}, {"1/3/62", true, {1, 3, 62}},
-      {" 29/02/2000 ", true, {29, 2, 2000}}, {"29/02/1900", false, {}},
-      {"31/04/1962", false, {}},            {"00/01/1962", false, {}},
-      {"01/13/1962", false, {}},            {"01/01/0000", false, {}},
-      {"01/01/10000", false, {}},           {"14/03", false, {}},
-      {"14-03-1962", false, {}},            {"", false, {}},
-      {"1a/03/1962", false, {}},            {"14/03/1962x", false, {}},
-      {"99999999999/1/1", false, {}},       {"31/12/9999", true, {31, 12, 9999}},
+      {"14/03/1962", true, {14, 3, 1962}},
+      {"1/3/62", true, {1, 3, 62}},
+      {" 29/02/2000 ", true, {29, 2, 2000}},
+      {"29/02/1900", false, {}},
+      {"31/04/1962", false, {}},
+      {"00/01/1962", false, {}},
+      {"01/13/1962", false, {}},
+      {"01/01/0000", false, {}},
+      {"01/01/10000", false, {}},
+      {"14/03", false, {}},
+      {"14-03-1962", false, {}},
+      {"", false, {}},
+      {"1a/03/1962", false, {}},
+      {"14/03/1962x", false, {}},
+      {"99999999999/1/1", false, {}},
+      {"31/12/9999", true, {31, 12, 9999}},
   };
   for (const auto& c : cases) {
     Date date;

@@ -16,26 +16,26 @@ namespace {
 // f weaknesses.
 using Shapes = std::map<std::string, std::string>;
 
-const Shapes kMotiv = {{"Memo1", "P"},  {"Memo2", "P"},  {"Memo3", "P"},   {"Memo4", "P"},
-                       {"Memo5", "P"},  {"Memo6", "P"},  {"Memo7", "PP"},  {"Memo8", "PP"},
+const Shapes kMotiv = {{"Memo1", "P"},  {"Memo2", "P"},   {"Memo3", "P"},  {"Memo4", "P"},
+                       {"Memo5", "P"},  {"Memo6", "P"},   {"Memo7", "PP"}, {"Memo8", "PP"},
                        {"Memo9", "PP"}, {"Memo11", "PP"}, {"Memo22", "P"}};
-const Shapes kReal = {{"Memo1", "P"}, {"Memo2", "P"}, {"Memo3", "P"},  {"Memo4", "P"},
-                      {"Memo5", "P"}, {"Memo6", "P"}, {"Memo7", "P"},  {"Memo8", "P"},
+const Shapes kReal = {{"Memo1", "P"}, {"Memo2", "P"},  {"Memo3", "P"}, {"Memo4", "P"},
+                      {"Memo5", "P"}, {"Memo6", "P"},  {"Memo7", "P"}, {"Memo8", "P"},
                       {"Memo9", "P"}, {"Memo11", "P"}, {"Memo22", "P"}};
 const Shapes kExp = {{"Memo1", "PPW"}, {"Memo2", "PPW"}, {"Memo3", "PWP"}, {"Memo4", "PW"},
                      {"Memo5", "PW"},  {"Memo6", "PW"},  {"Memo7", "PW"},  {"Memo8", "PW"},
                      {"Memo9", "PW"},  {"Memo11", "PW"}, {"Memo22", "PW"}};
-const Shapes kChem = {{"Memo1", "PW"}, {"Memo2", "PW"},    {"Memo3", "PW"},  {"Memo4", "PW"},
-                      {"Memo5", "PW"}, {"Memo6", "PW"},    {"Memo7", "PWN"}, {"Memo8", "PPPWN"},
-                      {"Memo9", "PW"}, {"Memo11", "PW"},   {"Memo22", "PW"}};
+const Shapes kChem = {{"Memo1", "PW"}, {"Memo2", "PW"},  {"Memo3", "PW"},  {"Memo4", "PW"},
+                      {"Memo5", "PW"}, {"Memo6", "PW"},  {"Memo7", "PWN"}, {"Memo8", "PPPWN"},
+                      {"Memo9", "PW"}, {"Memo11", "PW"}, {"Memo22", "PW"}};
 
 Shapes SynthShapes() {
   Shapes s;
   for (const char* k :
-       {"0101", "0103", "0105", "0107", "0108", "0109", "0303", "0304", "0306", "0307", "0308",
-        "0309", "0506", "0507", "0508", "0509", "0607", "0609", "0708", "0709", "0808", "0809",
-        "0909", "010211", "010422", "020211", "020422", "020511", "020611", "020711", "020811",
-        "020911", "040622", "040722", "040922"})
+       {"0101",   "0103",   "0105",   "0107",   "0108",   "0109",   "0303",   "0304",   "0306",
+        "0307",   "0308",   "0309",   "0506",   "0507",   "0508",   "0509",   "0607",   "0609",
+        "0708",   "0709",   "0808",   "0809",   "0909",   "010211", "010422", "020211", "020422",
+        "020511", "020611", "020711", "020811", "020911", "040622", "040722", "040922"})
     s[std::string("Memo") + k] = "PDFf";
   for (const char* k : {"0106", "0608", "040822"}) s[std::string("Memo") + k] = "PdFf";
   for (const char* k : {"0102", "0104", "0202", "0204", "0205", "0206", "0207", "0208", "0209",
@@ -100,7 +100,8 @@ TEST(Catalogue, EveryTextHasItsKeyAndShapeAndNothingElse) {
           const auto cp = DecodeUtf8(p, pos);
           ASSERT_TRUE(cp.has_value()) << key;
           EXPECT_TRUE(*cp >= 0x20 && (*cp < 0x7F || (*cp >= 0xA0 && *cp <= 0xFF)))
-              << CatalogueName(id) << " " << key << ": U+" << std::hex << static_cast<uint32_t>(*cp);
+              << CatalogueName(id) << " " << key << ": U+" << std::hex
+              << static_cast<uint32_t>(*cp);
         }
       }
       EXPECT_EQ(kinds, shape) << CatalogueName(id) << " " << key;
@@ -117,15 +118,15 @@ TEST(Catalogue, Lookup) {
     const char* key;
     size_t paragraphs;
   } cases[] = {
-      {CatalogueId::Motiv, "Memo0", 0},       {CatalogueId::synth, "Memo0505", 0},
-      {CatalogueId::synth, "Memo030422", 0},  {CatalogueId::synth, "Memo040422", 0},
-      {CatalogueId::synth, "Memo020422", 4},  {CatalogueId::synth, "Memo0305", 8},
-      {CatalogueId::synth, "Memo0102", 1},    {CatalogueId::Motiv, "Memo7", 2},
-      {CatalogueId::Real, "Memo7", 1},        {CatalogueId::Exp, "Memo7", 2},
-      {CatalogueId::chem, "Memo7", 3},        {CatalogueId::Motiv, "memo7", 2},
-      {CatalogueId::chem, "MEMO8", 5},        {CatalogueId::Motiv, "", 0},
-      {CatalogueId::Motiv, "Memo07", 0},      {CatalogueId::Motiv, "Memo7 ", 0},
-      {CatalogueId::Motiv, "[Memo7]", 0},     {CatalogueId::Motiv, "Memo1", 1},
+      {CatalogueId::Motiv, "Memo0", 0},      {CatalogueId::synth, "Memo0505", 0},
+      {CatalogueId::synth, "Memo030422", 0}, {CatalogueId::synth, "Memo040422", 0},
+      {CatalogueId::synth, "Memo020422", 4}, {CatalogueId::synth, "Memo0305", 8},
+      {CatalogueId::synth, "Memo0102", 1},   {CatalogueId::Motiv, "Memo7", 2},
+      {CatalogueId::Real, "Memo7", 1},       {CatalogueId::Exp, "Memo7", 2},
+      {CatalogueId::chem, "Memo7", 3},       {CatalogueId::Motiv, "memo7", 2},
+      {CatalogueId::chem, "MEMO8", 5},       {CatalogueId::Motiv, "", 0},
+      {CatalogueId::Motiv, "Memo07", 0},     {CatalogueId::Motiv, "Memo7 ", 0},
+      {CatalogueId::Motiv, "[Memo7]", 0},    {CatalogueId::Motiv, "Memo1", 1},
   };
   for (const auto& c : cases)
     EXPECT_EQ(FindCatalogueText(c.id, c.key).size(), c.paragraphs)

@@ -22,19 +22,19 @@ void AddText(std::vector<Line>& lines, CatalogueId id, const std::string& key) {
 }
 
 std::vector<Line> Expected(const std::string& caption, const std::string& motiv,
-                           const std::string& real, const std::string& exp,
-                           const std::string& chem, std::vector<std::string> synth,
-                           const std::string& numbers, const std::string& days,
-                           const std::string& periods) {
+                           const std::string& real, const std::string& exp, const std::string& chem,
+                           std::vector<std::string> synth, const std::string& numbers,
+                           const std::string& days, const std::string& periods) {
   std::vector<Line> l;
   l.push_back({""});
   l.push_back({""});
   l.push_back({"Vorel de " + caption, "Arial", true});
   l.push_back({"", "Times New Roman", true});
   l.push_back({"", "Times New Roman", true});
-  l.push_back({"Vos désirs profonds, vos espoirs, bref ce que vous tendez à rechercher et à "
-               "apprécier, sera caractérisé par les tendances suivantes :",
-               "Times New Roman", true});
+  l.push_back(
+      {"Vos désirs profonds, vos espoirs, bref ce que vous tendez à rechercher et à "
+       "apprécier, sera caractérisé par les tendances suivantes :",
+       "Times New Roman", true});
   l.push_back({"", "Times New Roman", true});
   AddText(l, CatalogueId::Motiv, motiv);
   l.push_back({""});
@@ -47,9 +47,10 @@ std::vector<Line> Expected(const std::string& caption, const std::string& motiv,
   l.push_back({""});
   AddText(l, CatalogueId::Exp, exp);
   l.push_back({""});
-  l.push_back({"Impact important dans votre vie socio-professionnelle, cette analyse porte "
-               "autant sur le caractère que sur la destinée :",
-               "Times New Roman", true});
+  l.push_back(
+      {"Impact important dans votre vie socio-professionnelle, cette analyse porte "
+       "autant sur le caractère que sur la destinée :",
+       "Times New Roman", true});
   l.push_back({""});
   AddText(l, CatalogueId::chem, chem);
   l.push_back({""});

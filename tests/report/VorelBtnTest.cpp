@@ -1,10 +1,10 @@
 // "&Vorel" in the running program: the chooser, the report in the report window.
 #include <QDir>
 #include <QFile>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QLineEdit>
 #include <QTextEdit>
 #include <QToolButton>
 
@@ -16,8 +16,8 @@
 #include "register/DialogDriver.h"
 #include "register/RegisterGrid.h"
 #include "register/Schoixp.h"
-#include "register/Ssaisie.h"
 #include "register/Sfichier.h"
+#include "register/Ssaisie.h"
 #include "report/Composition.h"
 #include "reportwin/Analwin.h"
 
@@ -43,9 +43,8 @@ class VorelBtnTest : public QObject {
   void init() {
     dir_ = std::make_unique<QTemporaryDir>();
     RegisterList list;
-    list.persons = {{"MARTIN PAUL HENRI", "14/03/1962"},
-                    {"DUPONT JEAN", "31/04/1962"},
-                    {"BRRR", "01/06/1980"}};
+    list.persons = {
+        {"MARTIN PAUL HENRI", "14/03/1962"}, {"DUPONT JEAN", "31/04/1962"}, {"BRRR", "01/06/1980"}};
     SaveRegister(dir_->filePath("VOREL.DAT").toStdString(), list);
     windows_ = std::make_unique<Windows>(
         StartupOptions{0, 0, QString(), dir_->path().toStdString() + "/"});
@@ -60,8 +59,7 @@ class VorelBtnTest : public QObject {
     Choose(1);
     TAnalyseChild& report = *windows_->AnalyseChild;
     QVERIFY(report.isVisible());
-    const Report expected =
-        ComposeReport("MARTIN PAUL HENRI", "14/03/1962", SystemCalendarNames());
+    const Report expected = ComposeReport("MARTIN PAUL HENRI", "14/03/1962", SystemCalendarNames());
     QCOMPARE(report.windowTitle(), QString::fromStdString(expected.caption));
     QCOMPARE(report.Content(), expected.document);
     QCOMPARE(windows_->MainForm->Numbers, (CoreNumbers{1, 7, 8, 8, 28, 52, 80, 26}));

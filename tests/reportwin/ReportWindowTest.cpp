@@ -22,7 +22,9 @@
 namespace vorel {
 namespace {
 
-Report Martin() { return ComposeReport("MARTIN PAUL HENRI", "14/03/1962", FrenchLocaleNames()); }
+Report Martin() {
+  return ComposeReport("MARTIN PAUL HENRI", "14/03/1962", FrenchLocaleNames());
+}
 
 QByteArray ReadAll(const QString& path) {
   QFile f(path);

@@ -56,7 +56,8 @@ class ReportToolTest : public QObject {
     dialogs.files = {dir.filePath("window.RTF")};
     window.SpeedSauveClick();
 
-    const Result rtf = RunTool({"MARTIN PAUL HENRI", "14/03/1962", "--rtf", dir.filePath("tool.RTF")});
+    const Result rtf =
+        RunTool({"MARTIN PAUL HENRI", "14/03/1962", "--rtf", dir.filePath("tool.RTF")});
     QCOMPARE(rtf.status, 0);
     QVERIFY(rtf.out.isEmpty());
     QCOMPARE(ReadAll(dir.filePath("tool.RTF")), ReadAll(dir.filePath("window.RTF")));
@@ -71,11 +72,13 @@ class ReportToolTest : public QObject {
     QCOMPARE(r.status, 0);
     const QString out = QString::fromUtf8(r.out);
     QVERIFY(out.contains("Détail des calculs"));
-    QVERIFY(out.contains("Consonnes : 2 + 9 + 9 + 9 = 29 ; réduction 29 -> 11 (arrêt sur le "
-                         "nombre maître 11) : réalisation 11"));
+    QVERIFY(
+        out.contains("Consonnes : 2 + 9 + 9 + 9 = 29 ; réduction 29 -> 11 (arrêt sur le "
+                     "nombre maître 11) : réalisation 11"));
     QVERIFY(out.contains("Voyelles : aucune lettre = 0"));
-    QVERIFY(out.contains("Date : 14 + 3 + 1962 = 1979 ; chiffres 1 + 9 + 7 + 9 = 26 ; "
-                         "réduction 26 -> 8 : chemin de vie 8"));
+    QVERIFY(
+        out.contains("Date : 14 + 3 + 1962 = 1979 ; chiffres 1 + 9 + 7 + 9 = 26 ; "
+                     "réduction 26 -> 8 : chemin de vie 8"));
     QVERIFY(out.contains("seconde clé Memo020811"));
   }
 
@@ -129,7 +132,8 @@ class ReportToolTest : public QObject {
     QCOMPARE(rows.size(), 6);  // heading, four persons, the empty tail
     QCOMPARE(rows[1], QByteArray("MARTIN PAUL HENRI,14/03/1962,1,7,8,8,28,52,80,26,Poissons\r"));
     QVERIFY(rows[3].startsWith("\"ÉLISE, \"\"LA\"\" RENÉE\",01/06/1980,"));
-    QVERIFY(ReadAll(out + "/MARTIN_PAUL_HENRI_14-03-1962.RTF").contains("Vorel de MARTIN PAUL HENRI"));
+    QVERIFY(
+        ReadAll(out + "/MARTIN_PAUL_HENRI_14-03-1962.RTF").contains("Vorel de MARTIN PAUL HENRI"));
   }
 };
 
