@@ -6,6 +6,7 @@
 #include <QClipboard>
 #include <QDialogButtonBox>
 #include <QFileDialog>
+#include <QIcon>
 #include <QKeyEvent>
 #include <QMessageBox>
 #include <QPrintDialog>
@@ -50,6 +51,7 @@ void AddHelpButton(QDialog& dialog, int helpContext) {
   if (!box) return;
   QPushButton* help = box->addButton(QDialogButtonBox::Help);
   help->setText(QStringLiteral("&Aide"));
+  help->setIcon(QIcon());  // the style's help picture reads as a cross beside "Annuler"
   QObject::connect(help, &QPushButton::clicked, [helpContext] { ShowHelpTopic(helpContext); });
 }
 
