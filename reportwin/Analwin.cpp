@@ -225,16 +225,10 @@ int TAnalyseChild::PrintCopies(QPrinter& printer, int copies) {
   // We make the copies ourselves, each from a new page, so the printer must not repeat them.
   printer.setCopyCount(1);
   printer.setFullPage(false);
-  std::unique_ptr<QTextDocument> doc(Memo->document()->clone());
   QPainter painter;
   if (!painter.begin(&printer)) throw Error("Impossible d'imprimer le vorel");
-  doc->documentLayout()->setPaintDevice(painter.device());
-  QTextFrameFormat frame = doc->rootFrame()->frameFormat();
-  frame.setMargin(0);
-  frame.setPadding(0);
-  doc->rootFrame()->setFrameFormat(frame);
+  const std::unique_ptr<QTextDocument> doc = LayOutForDevice(*Memo->document(), *painter.device());
   const QRectF page(0, 0, painter.device()->width(), painter.device()->height());
-  doc->setPageSize(page.size());
   const int pages = doc->pageCount();
   int printed = 0;
   for (int copy = 0; copy < copies; ++copy) {

@@ -7,7 +7,10 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QImage>
+#include <QTextBlock>
 #include <QTextEdit>
+#include <QTextLayout>
 #include <QToolButton>
 
 #include "GuiTest.h"
@@ -272,6 +275,29 @@ class ReportWindowTest : public QObject {
     w.SpeedCopy->click();
     QCOMPARE(QApplication::clipboard()->text(), QString("Vorel de M"));
     QCOMPARE(w.Memo->textCursor().position(), 2);
+  }
+
+  void printLayoutKeepsTheIndentsInPoints() {
+    TAnalyseChild w;
+    w.ShowReport(Martin());
+    // A 300 dpi page: 50 points of indent are 208 device pixels on both sides.
+    QImage page(2480, 3508, QImage::Format_RGB32);
+    page.setDotsPerMeterX(11811);
+    page.setDotsPerMeterY(11811);
+    const auto doc = LayOutForDevice(*w.Memo->document(), page);
+    QCOMPARE(doc->pageSize(), QSizeF(2480, 3508));
+    const QTextBlock title = doc->findBlockByNumber(2);
+    QCOMPARE(title.text().left(9), QString("Vorel de "));
+    QVERIFY(qAbs(title.layout()->lineAt(0).x() - 208.3) < 1.5);
+    const QTextBlock body = doc->findBlockByNumber(7);
+    QVERIFY(body.layout()->lineCount() > 1);
+    for (int i = 0; i < body.layout()->lineCount(); ++i) {
+      const QTextLine line = body.layout()->lineAt(i);
+      QVERIFY(qAbs(line.x() - 208.3) < 1.5);
+      QVERIFY(line.x() + line.width() <= 2480 - 208.3 + 1.5);
+    }
+    // The text keeps its size in points: 12 points are 50 pixels at 300 dpi.
+    QVERIFY(qAbs(body.layout()->lineAt(0).height() - 50 * 1.15) < 12);
   }
 
   void printsCompleteCopiesEachOnNewPages() {
