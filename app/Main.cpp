@@ -12,6 +12,7 @@
 #include "platform/Dialogs.h"
 #include "platform/Guard.h"
 #include "platform/ProfileFile.h"
+#include "register/DialogLook.h"
 #include "register/Schoixp.h"
 #include "register/Sfichier.h"
 #include "report/Composition.h"
@@ -47,9 +48,7 @@ TMainForm::TMainForm(std::string programDir)
   setFixedSize(388, 50);
   SpeedPanel->setObjectName(QStringLiteral("SpeedPanel"));
   SpeedPanel->setGeometry(0, 0, 388, 50);
-  QFont font(QStringLiteral("MS Sans Serif"));
-  font.setPixelSize(11);
-  SpeedPanel->setFont(font);
+  SpeedPanel->setFont(DialogFont(false));
 
   FichierBtn = MakeToolButton(SpeedPanel, "FichierBtn", QStringLiteral("&Fichier"),
                               QStringLiteral("fichier"), 2, 16);

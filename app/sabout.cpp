@@ -8,6 +8,7 @@
 #include <QPushButton>
 
 #include "app/UrlLabel.h"
+#include "register/DialogLook.h"
 #include "report/Publisher.h"
 
 namespace vorel {
@@ -27,14 +28,6 @@ class BevelPanel : public QFrame {
   }
 };
 
-QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, int left, int top) {
-  auto* label = new QLabel(text, parent);
-  label->setObjectName(QString::fromLatin1(name));
-  label->move(left, top);
-  label->adjustSize();
-  return label;
-}
-
 }  // namespace
 
 TAboutBox::TAboutBox()
@@ -43,9 +36,7 @@ TAboutBox::TAboutBox()
   setObjectName(QStringLiteral("AboutBox"));
   setWindowTitle(QStringLiteral("A propos"));
   setFixedSize(298, 221);
-  QFont dialogFont(QStringLiteral("MS Sans Serif"));
-  dialogFont.setPixelSize(11);
-  setFont(dialogFont);
+  setFont(DialogFont(false));
 
   Panel1 = new BevelPanel(this);
   Panel1->setObjectName(QStringLiteral("Panel1"));
@@ -58,9 +49,7 @@ TAboutBox::TAboutBox()
   ProgramIcon->setScaledContents(true);
 
   ProductName = MakeLabel(Panel1, "ProductName", QStringLiteral("Vorel"), 88, 16);
-  QFont bold = dialogFont;
-  bold.setBold(true);
-  ProductName->setFont(bold);
+  ProductName->setFont(DialogFont(true));
   QPalette black = ProductName->palette();
   black.setColor(QPalette::WindowText, Qt::black);
   ProductName->setPalette(black);
