@@ -59,10 +59,14 @@ const CalendarNames& FrenchLocaleNames() {
 }
 
 const CalendarNames& FallbackNames() {
-  static const CalendarNames names{
-      {"Dimanche", "Lundi", "Mardi", "Mercredi", "Jeudi", "Vendredi", "Samedi"},
-      {"Janvier", "Février", "Mars", "Avril", "Mai", "Juin", "Juillet", "Août", "Septembre",
-       "Octobre", "Novembre", "Décembre"}};
+  // The same names with a capital: every one of them begins with an ASCII letter.
+  static const CalendarNames names = [] {
+    CalendarNames capitalised = FrenchLocaleNames();
+    const auto capitalise = [](std::string& name) { name[0] = static_cast<char>(name[0] - 32); };
+    for (std::string& day : capitalised.weekDays) capitalise(day);
+    for (std::string& month : capitalised.months) capitalise(month);
+    return capitalised;
+  }();
   return names;
 }
 

@@ -12,16 +12,17 @@ namespace {
 
 std::optional<size_t> gFailAfter;
 
-bool WriteAll(int fd, std::string_view bytes) {
+// total counts the bytes of the file written so far, for the test hook.
+bool WriteAll(int fd, std::string_view bytes, size_t& total) {
   size_t written = 0;
   while (written < bytes.size()) {
     size_t chunk = bytes.size() - written;
     if (gFailAfter) {
-      if (written >= *gFailAfter) {
+      if (total >= *gFailAfter) {
         errno = ENOSPC;
         return false;
       }
-      chunk = std::min(chunk, *gFailAfter - written);
+      chunk = std::min(chunk, *gFailAfter - total);
     }
     const ssize_t n = ::write(fd, bytes.data() + written, chunk);
     if (n < 0) {
@@ -29,8 +30,24 @@ bool WriteAll(int fd, std::string_view bytes) {
       return false;
     }
     written += static_cast<size_t>(n);
+    total += static_cast<size_t>(n);
   }
   return true;
+}
+
+// Those of the file replaced, or the usual ones of a new file.
+mode_t ReplacementFileMode(const std::string& path) {
+  struct stat info {};
+  if (::stat(path.c_str(), &info) == 0) return info.st_mode & 07777;
+  const mode_t mask = ::umask(0);
+  ::umask(mask);
+  return 0666 & ~mask;
+}
+
+std::string DirectoryOf(const std::string& path) {
+  const size_t slash = path.rfind('/');
+  if (slash == std::string::npos) return ".";
+  return slash == 0 ? "/" : path.substr(0, slash);
 }
 
 }  // namespace
@@ -39,20 +56,15 @@ void SetWriteFailureAfterForTesting(std::optional<size_t> bytes) {
   gFailAfter = bytes;
 }
 
-unsigned ReplacementFileMode(const std::string& path) {
-  struct stat info {};
-  if (::stat(path.c_str(), &info) == 0) return info.st_mode & 07777;
-  const mode_t mask = ::umask(0);
-  ::umask(mask);
-  return 0666 & ~mask;
-}
-
-SaveStatus ReplaceFileContents(const std::string& path, std::string_view bytes, bool durable) {
+SaveStatus ReplaceFile(const std::string& path,
+                       const std::function<bool(const FileWriter& write)>& produce, bool durable) {
   std::string temp = path + ".XXXXXX";
   const int fd = ::mkstemp(temp.data());
   if (fd < 0) return SaveStatus::CannotCreate;
-  ::fchmod(fd, static_cast<mode_t>(ReplacementFileMode(path)));
-  bool ok = WriteAll(fd, bytes) && (!durable || ::fsync(fd) == 0);
+  bool ok = ::fchmod(fd, ReplacementFileMode(path)) == 0;
+  size_t total = 0;
+  ok = ok && produce([fd, &total](std::string_view bytes) { return WriteAll(fd, bytes, total); });
+  ok = ok && (!durable || ::fsync(fd) == 0);
   ok = ::close(fd) == 0 && ok;
   if (!ok) {
     ::unlink(temp.c_str());
@@ -62,7 +74,20 @@ SaveStatus ReplaceFileContents(const std::string& path, std::string_view bytes, 
     ::unlink(temp.c_str());
     return SaveStatus::CannotCreate;
   }
+  if (durable) {
+    // The new name must reach the disk too, or a crash could bring the old file back.
+    const int dir = ::open(DirectoryOf(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (dir >= 0) {
+      ::fsync(dir);
+      ::close(dir);
+    }
+  }
   return SaveStatus::Ok;
+}
+
+SaveStatus ReplaceFileContents(const std::string& path, std::string_view bytes, bool durable) {
+  return ReplaceFile(
+      path, [bytes](const FileWriter& write) { return write(bytes); }, durable);
 }
 
 ReadStatus ReadFileContents(const std::string& path, std::string& bytes, size_t maxBytes) {

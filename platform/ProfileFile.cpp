@@ -1,17 +1,15 @@
 // The settings file.
 #include "platform/ProfileFile.h"
 
-#include <fcntl.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
-#include <cerrno>
 #include <climits>
 #include <cstdlib>
 #include <fstream>
 #include <vector>
 
 #include "platform/Error.h"
+#include "platform/FileIO.h"
 
 namespace vorel {
 namespace {
@@ -113,23 +111,7 @@ void WriteLines(const std::string& path, const std::vector<std::string>& lines) 
     content += line;
     content += "\r\n";
   }
-  std::string temp = path + ".XXXXXX";
-  const int fd = ::mkstemp(temp.data());
-  if (fd < 0) fail();
-  bool ok = ::fchmod(fd, 0644) == 0;
-  size_t done = 0;
-  while (ok && done < content.size()) {
-    const ssize_t n = ::write(fd, content.data() + done, content.size() - done);
-    if (n < 0 && errno == EINTR) continue;
-    ok = n > 0;
-    if (ok) done += static_cast<size_t>(n);
-  }
-  ok = ::close(fd) == 0 && ok;
-  ok = ok && ::rename(temp.c_str(), path.c_str()) == 0;
-  if (!ok) {
-    ::unlink(temp.c_str());
-    fail();
-  }
+  if (ReplaceFileContents(path, content) != SaveStatus::Ok) fail();
 }
 
 }  // namespace

@@ -40,25 +40,6 @@ class FileDescriptor {
   int fd_;
 };
 
-bool WriteAll(int fd, const unsigned char* data, size_t size) {
-  while (size > 0) {
-    const ssize_t written = ::write(fd, data, size);
-    if (written < 0) {
-      if (errno == EINTR) continue;
-      return false;
-    }
-    data += written;
-    size -= static_cast<size_t>(written);
-  }
-  return true;
-}
-
-std::string DirectoryOf(const std::string& path) {
-  const size_t slash = path.rfind('/');
-  if (slash == std::string::npos) return ".";
-  return slash == 0 ? "/" : path.substr(0, slash);
-}
-
 }  // namespace
 
 std::string IoErrorText(int errorCode) {
@@ -156,38 +137,22 @@ std::optional<std::string> LoadRegister(const std::string& path, RegisterList& l
 }
 
 void SaveRegister(const std::string& path, RegisterList& list) {
-  const auto fail = [&path] { throw Error(FormatMessage("Impossible d'écrire dans %s", path)); };
-  std::string tempPath = path + ".XXXXXX";
-  const int fd = ::mkstemp(tempPath.data());
-  if (fd < 0) fail();
-  FileDescriptor file(fd);
-  bool ok = true;
-
-  ok = ::fchmod(fd, static_cast<mode_t>(ReplacementFileMode(path))) == 0;
-
-  std::vector<unsigned char> buffer;
-  buffer.reserve(kChunkRecords * kRecordSize);
-  for (size_t i = 0; ok && i < list.persons.size(); ++i) {
-    buffer.resize(buffer.size() + kRecordSize);
-    EncodeRecord(list.persons[i], buffer.data() + buffer.size() - kRecordSize);
-    if (buffer.size() == buffer.capacity() || i + 1 == list.persons.size()) {
-      ok = WriteAll(fd, buffer.data(), buffer.size());
-      buffer.clear();
+  // Records go out a chunk at a time, so a large register needs no copy of itself in memory.
+  const SaveStatus status = ReplaceFile(path, [&list](const FileWriter& write) {
+    std::string buffer;
+    buffer.reserve(kChunkRecords * kRecordSize);
+    for (size_t i = 0; i < list.persons.size(); ++i) {
+      buffer.resize(buffer.size() + kRecordSize);
+      EncodeRecord(list.persons[i],
+                   reinterpret_cast<unsigned char*>(buffer.data() + buffer.size() - kRecordSize));
+      if (buffer.size() == kChunkRecords * kRecordSize || i + 1 == list.persons.size()) {
+        if (!write(buffer)) return false;
+        buffer.clear();
+      }
     }
-  }
-  ok = ok && ::fsync(fd) == 0;
-  ok = file.Close() == 0 && ok;
-  ok = ok && ::rename(tempPath.c_str(), path.c_str()) == 0;
-  if (!ok) {
-    ::unlink(tempPath.c_str());
-    fail();
-  }
-  // The new name must reach the disk too, or a crash could bring the old file back.
-  const int dir = ::open(DirectoryOf(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  if (dir >= 0) {
-    ::fsync(dir);
-    ::close(dir);
-  }
+    return true;
+  });
+  if (status != SaveStatus::Ok) throw Error(FormatMessage("Impossible d'écrire dans %s", path));
   list.modified = false;
 }
 

@@ -16,7 +16,11 @@ namespace vorel::test {
 class ScriptedDialogs : public DialogHook {
  public:
   ScriptedDialogs() { SetDialogHook(this); }
-  ~ScriptedDialogs() override { SetDialogHook(nullptr); }
+  // A question, file or print dialog that found no answer queued fails the test function.
+  ~ScriptedDialogs() override {
+    SetDialogHook(nullptr);
+    if (unexpected) QTest::qFail("a dialog asked more than the test answered", __FILE__, __LINE__);
+  }
 
   std::deque<Answer> answers;  // for confirmations
   std::deque<QString> files;   // for file dialogs; an empty name cancels

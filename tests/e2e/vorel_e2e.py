@@ -266,6 +266,17 @@ def caption(name, day, month, year, sign):
     return f"{name} ({weekday} {day:02d} {FRENCH_MONTHS[month - 1]} {year} - {sign})"
 
 
+def report_of_second_person(s, main, title, before_ok=None):
+    """"&Vorel", the second row of the chooser, OK: the report window with title."""
+    s.key(main, "alt+v")
+    chooser = s.wait_window("Choix d'une personne")
+    s.click(chooser, 100, 75)  # rows are 20 pixels under a 20-pixel heading
+    if before_ok:
+        before_ok(chooser)
+    s.key(chooser, "Return")
+    return s.wait_window(title)
+
+
 def read_register(s):
     path = os.path.join(s.prog, "VOREL.DAT")
     return open(path, "rb").read() if os.path.exists(path) else b""
@@ -308,12 +319,8 @@ def scenario_report(s):
         f.write(SAMPLE + record(b"DUPONTDURAND JEAN", b"05/03/1962"))
     s.start()
     main = s.wait_window("Vorel")
-    s.key(main, "alt+v")
-    chooser = s.wait_window("Choix d'une personne")
-    s.click(chooser, 100, 75)  # the second person
-    s.key(chooser, "Return")
     title = caption("DUPONTDURAND JEAN", 5, 3, 1962, "Poissons")
-    report = s.wait_window(title)
+    report = report_of_second_person(s, main, title)
     s.click(report, 20, 16)  # "Enregistrer"
     dialog = s.wait_window("Enregistrer le vorel dans un fichier texte")
     s.type(dialog, "dupont")
@@ -394,11 +401,7 @@ def scenario_badfiles(s):
     s.wait_for("the main window", lambda: len(s.windows("Vorel")) == 1)
     main = s.wait_window("Vorel")
     # The whole records were kept: the second person can be chosen.
-    s.key(main, "alt+v")
-    chooser = s.wait_window("Choix d'une personne")
-    s.click(chooser, 100, 75)
-    s.key(chooser, "Return")
-    report = s.wait_window(caption("DURAND ANNE", 1, 6, 1980, "Gémeaux"))
+    report_of_second_person(s, main, caption("DURAND ANNE", 1, 6, 1980, "Gémeaux"))
     # A file that is not RTF opens as plain text.
     with open(os.path.join(s.work, "notes.txt"), "wb") as f:
         f.write("première ligne\r\nseconde ligne\n".encode("cp1252"))
@@ -451,13 +454,12 @@ def scenario_screenshots(s, out_dir):
     s.wait_gone("Ajouter")
     s.click(editor, 516, 345)
     s.wait_gone(EDITOR)
-    s.key(main, "alt+v")
-    chooser = s.wait_window("Choix d'une personne")
-    s.click(chooser, 100, 75)
-    time.sleep(0.3)
-    shot(chooser, "chooser")
-    s.key(chooser, "Return")
-    report = s.wait_window(caption("DURAND ANNE MARIE", 1, 6, 1980, "Gémeaux"))
+    def shoot_chooser(chooser):
+        time.sleep(0.3)
+        shot(chooser, "chooser")
+
+    report = report_of_second_person(s, main, caption("DURAND ANNE MARIE", 1, 6, 1980, "Gémeaux"),
+                                     shoot_chooser)
     s.x("xdotool", "windowsize", "--sync", report, "760", "560")
     time.sleep(0.5)
     shot(report, "report")

@@ -9,6 +9,7 @@
 #include <random>
 
 #include "platform/Error.h"
+#include "platform/FileIO.h"
 #include "register/DateText.h"
 #include "register/RegisterFile.h"
 
@@ -182,6 +183,22 @@ TEST_F(RegisterFileTest, FailedSaveLeavesTheOldFileWhole) {
   EXPECT_TRUE(list.modified);
   fs::permissions(dir_, fs::perms::owner_all, fs::perm_options::replace);
   EXPECT_EQ(ReadBytes(), Record("OLD", "01/01/1901"));
+}
+
+TEST_F(RegisterFileTest, DiskFullPartWayLeavesTheOldFileWhole) {
+  WriteBytes(Record("OLD", "01/01/1901"));
+  RegisterList list;
+  for (int i = 0; i < 5000; ++i) list.persons.push_back({"P" + std::to_string(i), "02/02/1902"});
+  list.modified = true;
+  // The disk fills in the middle of the second chunk of records.
+  SetWriteFailureAfterForTesting(4096 * kRecordSize + 1000);
+  EXPECT_THROW(SaveRegister(path_, list), Error);
+  SetWriteFailureAfterForTesting(std::nullopt);
+  EXPECT_TRUE(list.modified);
+  EXPECT_EQ(ReadBytes(), Record("OLD", "01/01/1901"));
+  EXPECT_EQ(std::distance(fs::directory_iterator(dir_), fs::directory_iterator()), 1);
+  SaveRegister(path_, list);
+  EXPECT_EQ(ReadBytes().size(), 5000u * kRecordSize);
 }
 
 std::vector<std::string> Names(const RegisterList& list) {
