@@ -2,7 +2,7 @@
 #include <QApplication>
 
 #include "app/Startup.h"
-#include "platform/Desktop.h"
+#include "gui/Desktop.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);

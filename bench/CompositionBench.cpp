@@ -1,7 +1,7 @@
 // One report composed, and written as RTF.
 #include <benchmark/benchmark.h>
 
-#include "platform/Rtf.h"
+#include "document/Rtf.h"
 #include "report/Composition.h"
 
 namespace vorel {

@@ -9,11 +9,11 @@
 #include <memory>
 #include <random>
 
-#include "app/Main.h"
-#include "register/RegisterGrid.h"
-#include "register/Schoixp.h"
-#include "register/Sfichier.h"
-#include "register/Ssaisie.h"
+#include "gui/MainWindow.h"
+#include "gui/PersonChooser.h"
+#include "gui/PersonEntryDialog.h"
+#include "gui/RegisterEditor.h"
+#include "gui/RegisterGrid.h"
 
 namespace vorel {
 namespace {
@@ -38,23 +38,20 @@ RegisterList RandomPersons(size_t count) {
 
 // An editor loaded from a register file of count persons.
 struct LoadedEditor {
-  explicit LoadedEditor(size_t count) : main(dir.path().toStdString() + "/"), fichier(&main) {
+  explicit LoadedEditor(size_t count) : fichier(dir.filePath("VOREL.DAT").toStdString(), saisie) {
     RegisterList list = RandomPersons(count);
     SaveRegister(dir.filePath("VOREL.DAT").toStdString(), list);
-    main.FormCreate();
-    fichier.SetPeers(&saisie);
-    fichier.FormCreate();
+    fichier.loadRegister();
   }
   QTemporaryDir dir;
-  TMainForm main;
-  TSaisie saisie;
-  TFichier fichier;
+  PersonEntryDialog saisie;
+  RegisterEditor fichier;
 };
 
 void BM_FillChooser(benchmark::State& state) {
   const RegisterList list = RandomPersons(state.range(0));
-  TChoixP choixP;
-  for (auto _ : state) choixP.Fill(list);
+  PersonChooser choixP;
+  for (auto _ : state) choixP.fill(list);
   state.SetItemsProcessed(state.iterations() * state.range(0));
 }
 BENCHMARK(BM_FillChooser)->Arg(10'000)->Arg(100'000)->Unit(benchmark::kMillisecond);
@@ -64,9 +61,9 @@ void BM_FillNewChooser(benchmark::State& state) {
   const RegisterList list = RandomPersons(state.range(0));
   for (auto _ : state) {
     state.PauseTiming();
-    auto choixP = std::make_unique<TChoixP>();
+    auto choixP = std::make_unique<PersonChooser>();
     state.ResumeTiming();
-    choixP->Fill(list);
+    choixP->fill(list);
     state.PauseTiming();
     choixP.reset();
     state.ResumeTiming();
@@ -86,9 +83,9 @@ class PaintWatch : public QObject {
 
 void BM_OpenEditor(benchmark::State& state) {
   LoadedEditor editor(state.range(0));
-  TFichier& f = editor.fichier;
+  RegisterEditor& f = editor.fichier;
   PaintWatch watch;
-  f.Grille->viewport()->installEventFilter(&watch);
+  test::Child<RegisterGrid>(f, "personGrid")->viewport()->installEventFilter(&watch);
   for (auto _ : state) {
     // From the show to the first paint of the rows, as the user waits for it.
     const int before = watch.paints;
@@ -108,7 +105,9 @@ void BM_OpenNewEditor(benchmark::State& state) {
     state.PauseTiming();
     auto editor = std::make_unique<LoadedEditor>(state.range(0));
     PaintWatch watch;
-    editor->fichier.Grille->viewport()->installEventFilter(&watch);
+    test::Child<RegisterGrid>(editor->fichier, "personGrid")
+        ->viewport()
+        ->installEventFilter(&watch);
     state.ResumeTiming();
     editor->fichier.show();
     while (watch.paints == 0) QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
@@ -122,7 +121,7 @@ BENCHMARK(BM_OpenNewEditor)->Arg(100'000)->Iterations(10)->Unit(benchmark::kMill
 void BM_EditorStartup(benchmark::State& state) {
   // The editor's creation: loading the file and handing the list to the grid.
   LoadedEditor editor(state.range(0));
-  for (auto _ : state) editor.fichier.FormCreate();
+  for (auto _ : state) editor.fichier.loadRegister();
 }
 BENCHMARK(BM_EditorStartup)->Arg(100'000)->Unit(benchmark::kMillisecond);
 
@@ -130,9 +129,9 @@ void BM_EditorSort(benchmark::State& state) {
   LoadedEditor editor(state.range(0));
   for (auto _ : state) {
     state.PauseTiming();
-    editor.fichier.FormCreate();  // back to the unsorted file
+    editor.fichier.loadRegister();  // back to the unsorted file
     state.ResumeTiming();
-    editor.fichier.SortBtnClick();
+    editor.fichier.sortRegister();
   }
 }
 BENCHMARK(BM_EditorSort)->Arg(100'000)->Unit(benchmark::kMillisecond);
@@ -140,8 +139,9 @@ BENCHMARK(BM_EditorSort)->Arg(100'000)->Unit(benchmark::kMillisecond);
 void BM_EditorDeleteMiddle(benchmark::State& state) {
   LoadedEditor editor(state.range(0));
   for (auto _ : state) {
-    editor.fichier.Grille->SetCurrentRow(editor.fichier.FicheCount() / 2);
-    editor.fichier.MoinsBtnClick();
+    test::Child<RegisterGrid>(editor.fichier, "personGrid")
+        ->setCurrentRow(editor.fichier.personCount() / 2);
+    editor.fichier.deletePerson();
   }
 }
 BENCHMARK(BM_EditorDeleteMiddle)->Arg(100'000)->Unit(benchmark::kMillisecond);

@@ -4,8 +4,8 @@
 #include <cstddef>
 #include <string>
 
-#include "platform/RichDocument.h"
-#include "platform/Rtf.h"
+#include "document/RichDocument.h"
+#include "document/Rtf.h"
 
 namespace vorel::bench {
 

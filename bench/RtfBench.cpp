@@ -4,7 +4,7 @@
 #include <map>
 
 #include "bench/ReportSample.h"
-#include "platform/Rtf.h"
+#include "document/Rtf.h"
 
 namespace vorel {
 namespace {

@@ -4,16 +4,16 @@
 #include <QDir>
 #include <QTemporaryDir>
 
-#include "platform/Rtf.h"
+#include "document/Rtf.h"
 
 #include "ReportSample.h"
-#include "app/Main.h"
 #include "app/Startup.h"
-#include "platform/Desktop.h"
-#include "platform/Dialogs.h"
-#include "platform/FileIO.h"
+#include "base/FileIO.h"
+#include "gui/Desktop.h"
+#include "gui/Dialogs.h"
+#include "gui/MainWindow.h"
+#include "gui/ReportWindow.h"
 #include "report/Composition.h"
-#include "reportwin/Analwin.h"
 
 namespace vorel {
 namespace {
@@ -24,8 +24,8 @@ void BM_CreateWindowsAndShowMain(benchmark::State& state) {
   InitResources();
   QTemporaryDir dir;
   for (auto _ : state) {
-    Windows windows(StartupOptions{0, 0, QString(), dir.path().toStdString() + "/"});
-    windows.MainForm->show();
+    ProgramWindows windows(StartupOptions{0, 0, QString(), dir.path().toStdString() + "/"});
+    windows.mainWindow().show();
     QCoreApplication::processEvents();
   }
 }
@@ -33,10 +33,10 @@ BENCHMARK(BM_CreateWindowsAndShowMain)->Unit(benchmark::kMillisecond);
 
 void BM_ShowReportInWindow(benchmark::State& state) {
   InitResources();
-  TAnalyseChild window;
+  ReportWindow window;
   const Report report = ComposeReport("MARTIN PAUL HENRI", "14/03/1962", FrenchLocaleNames());
   for (auto _ : state) {
-    window.ShowReport(report);
+    window.showReport(report);
     QCoreApplication::processEvents();
   }
 }
@@ -63,9 +63,9 @@ void BM_OpenOneMegabyteReport(benchmark::State& state) {
   const std::string rtf = WriteRtf(bench::ReportLikeDocument(1 << 20));
   ReplaceFileContents(path.toStdString(), rtf);
   OpenFile hook(path);
-  TAnalyseChild window;
+  ReportWindow window;
   for (auto _ : state) {
-    window.OpenBtnClick();
+    window.openReport();
     QCoreApplication::processEvents();
   }
   state.SetBytesProcessed(state.iterations() * static_cast<int64_t>(rtf.size()));

@@ -8,7 +8,7 @@
 #include <string>
 
 #include "bench/ReportSample.h"
-#include "platform/Rtf.h"
+#include "document/Rtf.h"
 
 int main(int argc, char** argv) {
   if (argc == 3 && std::string(argv[1]) == "--sample") {

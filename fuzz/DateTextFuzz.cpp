@@ -5,8 +5,8 @@
 #include <cstdlib>
 #include <string_view>
 
-#include "platform/Error.h"
-#include "register/DateText.h"
+#include "base/Error.h"
+#include "numerology/DateText.h"
 
 namespace {
 

@@ -4,8 +4,8 @@
 #include <cstdlib>
 #include <string_view>
 
-#include "platform/Cp1252.h"
-#include "platform/PlainText.h"
+#include "base/Cp1252.h"
+#include "document/PlainText.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string_view bytes(reinterpret_cast<const char*>(data), size);

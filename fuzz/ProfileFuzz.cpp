@@ -7,7 +7,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "platform/ProfileFile.h"
+#include "base/ProfileFile.h"
 
 namespace {
 

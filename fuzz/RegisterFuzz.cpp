@@ -57,7 +57,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
   const size_t whole = size / kRecordSize;
   Check(!list.modified, "modified cleared");
-  Check(list.FicheCount() == static_cast<int>(whole == 0 ? 1 : whole), "one row per record");
+  Check(list.PersonCount() == static_cast<int>(whole == 0 ? 1 : whole), "one row per record");
   Check(error.has_value() == (size % kRecordSize != 0), "error exactly for a partial record");
   if (error) Check(*error == "Lecture au-delà de la fin de fichier", "partial record text");
   for (size_t i = 0; i < list.persons.size(); ++i) {
@@ -67,7 +67,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (i < whole && !(whole == 1 && person.name == kSampleName && person.date == kSampleDate))
       Check(person == DecodeRecord(data + i * kRecordSize), "record read as written");
   }
-  if (list.FicheCount() == 1) Check(!list.persons[0].date.empty(), "sample person rule");
+  if (list.PersonCount() == 1) Check(!list.persons[0].date.empty(), "sample person rule");
 
   SaveRegister(output, list);
   RegisterList reloaded;

@@ -5,8 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "numerology/DateText.h"
 #include "numerology/Numbers.h"
-#include "register/DateText.h"
 
 namespace vorel {
 

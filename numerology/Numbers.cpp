@@ -3,7 +3,7 @@
 
 #include <algorithm>
 
-#include "register/DateText.h"
+#include "numerology/DateText.h"
 
 namespace vorel {
 namespace {

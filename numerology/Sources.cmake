@@ -1,6 +1,6 @@
-list(APPEND VOREL_CORE_SOURCES
+# Dates, the numbers of a name and a date, the calendar results.
+set(VOREL_LAYER_SOURCES
+  numerology/DateText.cpp
   numerology/Numbers.cpp
   numerology/Calendar.cpp
-)
-list(APPEND VOREL_GUI_SOURCES
 )

@@ -10,8 +10,8 @@
 #include <cstring>
 #include <numeric>
 
-#include "platform/Error.h"
-#include "platform/FileIO.h"
+#include "base/Error.h"
+#include "base/FileIO.h"
 
 namespace vorel {
 namespace {
@@ -198,7 +198,7 @@ void SortRegister(RegisterList& list) {
 }
 
 void DeleteRows(RegisterList& list, int top, int bottom) {
-  const int count = list.FicheCount();
+  const int count = list.PersonCount();
   top = std::max(top, 1);
   bottom = std::min(bottom, count);
   if (top <= bottom) {

@@ -30,7 +30,7 @@ struct Person {
 struct RegisterList {
   std::vector<Person> persons;
   bool modified = false;
-  int FicheCount() const { return static_cast<int>(persons.size()); }
+  int PersonCount() const { return static_cast<int>(persons.size()); }
 };
 
 // When the list holds one person whose date is empty, that person becomes the sample person.

@@ -1,11 +1,4 @@
-list(APPEND VOREL_CORE_SOURCES
-  register/DateText.cpp
+# The person record and the register file.
+set(VOREL_LAYER_SOURCES
   register/RegisterFile.cpp
-)
-list(APPEND VOREL_GUI_SOURCES
-  register/DialogLook.cpp
-  register/RegisterGrid.cpp
-  register/Sfichier.cpp
-  register/Ssaisie.cpp
-  register/Schoixp.cpp
 )

@@ -49,15 +49,15 @@ std::vector<Text> Parse(std::string_view source) {
 
 std::string_view Source(CatalogueId id) {
   switch (id) {
-    case CatalogueId::Motiv:
+    case CatalogueId::Motivation:
       return texts::kMotiv;
-    case CatalogueId::Real:
+    case CatalogueId::Realisation:
       return texts::kReal;
-    case CatalogueId::Exp:
+    case CatalogueId::Expression:
       return texts::kExp;
-    case CatalogueId::chem:
+    case CatalogueId::Path:
       return texts::kChem;
-    case CatalogueId::synth:
+    case CatalogueId::Synthesis:
       return texts::kSynth;
   }
   return {};
@@ -78,16 +78,16 @@ const std::vector<Text>& Get(CatalogueId id) {
 
 const char* CatalogueName(CatalogueId id) {
   switch (id) {
-    case CatalogueId::Motiv:
-      return "Motiv";
-    case CatalogueId::Real:
-      return "Real";
-    case CatalogueId::Exp:
-      return "Exp";
-    case CatalogueId::chem:
-      return "chem";
-    case CatalogueId::synth:
-      return "synth";
+    case CatalogueId::Motivation:
+      return "motivation";
+    case CatalogueId::Realisation:
+      return "realisation";
+    case CatalogueId::Expression:
+      return "expression";
+    case CatalogueId::Path:
+      return "path";
+    case CatalogueId::Synthesis:
+      return "synthesis";
   }
   return "";
 }

@@ -8,12 +8,13 @@
 
 namespace vorel {
 
-enum class CatalogueId { Motiv, Real, Exp, chem, synth };
+enum class CatalogueId { Motivation, Realisation, Expression, Path, Synthesis };
 
-constexpr CatalogueId kAllCatalogues[] = {CatalogueId::Motiv, CatalogueId::Real, CatalogueId::Exp,
-                                          CatalogueId::chem, CatalogueId::synth};
+constexpr CatalogueId kAllCatalogues[] = {CatalogueId::Motivation, CatalogueId::Realisation,
+                                          CatalogueId::Expression, CatalogueId::Path,
+                                          CatalogueId::Synthesis};
 
-const char* CatalogueName(CatalogueId id);  // "Motiv", "Real", "Exp", "chem", "synth"
+const char* CatalogueName(CatalogueId id);  // "motivation", "realisation", … "synthesis"
 
 // Builds the catalogue's index from the compiled text. The start-up does it for each
 // catalogue in turn; a lookup does it on first use when nobody did.

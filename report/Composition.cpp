@@ -1,8 +1,8 @@
 // Report composition.
 #include "report/Composition.h"
 
-#include "platform/Cp1252.h"
-#include "register/DateText.h"
+#include "base/Cp1252.h"
+#include "numerology/DateText.h"
 #include "report/Catalogue.h"
 #include "report/Publisher.h"
 
@@ -74,19 +74,19 @@ Report ComposeReport(std::string_view name, std::string_view dateText, const Cal
       "sera caractérisé par les tendances suivantes :");
   w.Line();
   w.SetBold(false);
-  w.CatalogueText(CatalogueId::Motiv, NumberKey(n.Motivation));
+  w.CatalogueText(CatalogueId::Motivation, NumberKey(n.Motivation));
   w.Line();
   w.SetBold(true);
   w.Line("Comment les autres vous perçoivent, tant au plan physique que moral :");
   w.SetBold(false);
   w.Line();
-  w.CatalogueText(CatalogueId::Real, NumberKey(n.Realisation));
+  w.CatalogueText(CatalogueId::Realisation, NumberKey(n.Realisation));
   w.Line();
   w.SetBold(true);
   w.Line("Capacités ou aptitudes professionnelles à développer :");
   w.SetBold(false);
   w.Line();
-  w.CatalogueText(CatalogueId::Exp, NumberKey(n.Expression));
+  w.CatalogueText(CatalogueId::Expression, NumberKey(n.Expression));
   w.Line();
   w.SetBold(true);
   w.Line(
@@ -94,15 +94,15 @@ Report ComposeReport(std::string_view name, std::string_view dateText, const Cal
       "caractère que sur la destinée :");
   w.SetBold(false);
   w.Line();
-  w.CatalogueText(CatalogueId::chem, NumberKey(n.Path));
+  w.CatalogueText(CatalogueId::Path, NumberKey(n.Path));
   w.Line();
   w.SetBold(true);
   w.Line("SYNTHESE");
   w.SetBold(false);
   w.Line();
-  w.CatalogueText(CatalogueId::synth, FirstSynthesisKey(n));
+  w.CatalogueText(CatalogueId::Synthesis, FirstSynthesisKey(n));
   if (const std::string second = SecondSynthesisKey(n); !second.empty())
-    w.CatalogueText(CatalogueId::synth, second);
+    w.CatalogueText(CatalogueId::Synthesis, second);
   w.Line();
   w.SetBold(true);
   w.Line("Vos nombres de chance : " + LuckyNumbers(report.birth, name, n));

@@ -5,9 +5,9 @@
 #include <string>
 #include <string_view>
 
+#include "document/RichDocument.h"
 #include "numerology/Calendar.h"
 #include "numerology/Numbers.h"
-#include "platform/RichDocument.h"
 
 namespace vorel {
 

@@ -1,8 +1,8 @@
 // The explanation of the numbers.
 #include "report/Explain.h"
 
+#include "base/Cp1252.h"
 #include "numerology/Numbers.h"
-#include "platform/Cp1252.h"
 #include "report/Catalogue.h"
 
 namespace vorel {
@@ -28,7 +28,7 @@ std::string Reduction(std::int32_t total) {
 }
 
 std::string KeyWithText(const std::string& key) {
-  const bool found = !FindCatalogueText(CatalogueId::synth, key).empty();
+  const bool found = !FindCatalogueText(CatalogueId::Synthesis, key).empty();
   return key + (found ? "" : " (aucun texte)");
 }
 

@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "register/DateText.h"
+#include "numerology/DateText.h"
 
 namespace vorel {
 

@@ -5,7 +5,7 @@
 #include <cstdio>
 
 #include "GuiTest.h"
-#include "platform/Desktop.h"
+#include "gui/Desktop.h"
 
 namespace vorel::test {
 std::map<std::string, TestFactory>& GuiTestRegistry() {

@@ -4,13 +4,13 @@
 #include <QTest>
 
 #include "GuiTest.h"
-#include "ScriptedDialogs.h"
-#include "app/Main.h"
-#include "app/Placement.h"
+#include "ScriptedDesktop.h"
 #include "app/Startup.h"
-#include "platform/Desktop.h"
-#include "platform/ProfileFile.h"
-#include "reportwin/Analwin.h"
+#include "base/ProfileFile.h"
+#include "gui/Desktop.h"
+#include "gui/MainWindow.h"
+#include "gui/Placement.h"
+#include "gui/ReportWindow.h"
 
 namespace vorel {
 
@@ -29,13 +29,16 @@ class PlacementTest : public QObject {
     f.write(text);
   }
 
+  std::unique_ptr<test::ScriptedDesktop> desktop_;
+
  private slots:
   void init() {
     QDir().mkpath(QFileInfo(IniPath()).path());
     QFile::remove(IniPath());
     QDir(IniPath()).removeRecursively();
+    desktop_ = std::make_unique<test::ScriptedDesktop>();
   }
-  void cleanup() { SetScreenSizeOverride(std::nullopt); }
+  void cleanup() { desktop_.reset(); }
 
   void defaultsCentreTheReportWindow() {
     const struct {
@@ -46,26 +49,26 @@ class PlacementTest : public QObject {
                  {{590, 600}, {-5, 150}},
                  {{601, 301}, {0, 0}}};
     for (const auto& c : cases) {
-      SetScreenSizeOverride(c.screen);
-      TAnalyseChild w;
-      w.FormCreate();
+      desktop_->screen = c.screen;
+      ReportWindow w;
+      w.restorePlacement();
       QCOMPARE(w.pos(), c.expected);
       QCOMPARE(w.size(), QSize(600, 300));
     }
     // "w" and "h" given, "x" and "y" missing: the centring still uses 600 x 300.
     WriteIni("[AnalWin]\r\nw=800\r\nh=0x190\r\n");
-    SetScreenSizeOverride(QSize(1024, 768));
-    TAnalyseChild w;
-    w.FormCreate();
+    desktop_->screen = QSize(1024, 768);
+    ReportWindow w;
+    w.restorePlacement();
     QCOMPARE(w.geometry(), QRect(212, 234, 800, 400));
   }
 
   void firstRunWritesBothSectionsAndTheNextRunReadsThem() {
-    SetScreenSizeOverride(QSize(1024, 768));
+    desktop_->screen = QSize(1024, 768);
     {
-      Windows windows(StartupOptions{0, 0, QString(), QDir::tempPath().toStdString() + "/"});
-      QCOMPARE(windows.MainForm->pos(), QPoint(10, 10));
-      windows.MainForm->FormClose();
+      ProgramWindows windows(StartupOptions{0, 0, QString(), QDir::tempPath().toStdString() + "/"});
+      QCOMPARE(windows.mainWindow().pos(), QPoint(10, 10));
+      windows.mainWindow().savePlacements();
     }
     QCOMPARE(Ini(), QByteArray("[MainW]\r\nx=10\r\ny=10\r\n\r\n[AnalWin]\r\nx=212\r\ny=234\r\n"
                                "w=600\r\nh=300\r\nMaxi=0\r\n"));
@@ -74,18 +77,18 @@ class PlacementTest : public QObject {
         "[MainW]\r\nx=40\r\ny=0X20\r\nmine=1\r\n\r\n[AnalWin]\r\nx=3\r\ny=4\r\nw=500\r\n"
         "h=200\r\nMaxi=0\r\nnote=kept\r\n");
     {
-      Windows windows(StartupOptions{0, 0, QString(), QDir::tempPath().toStdString() + "/"});
-      QCOMPARE(windows.MainForm->pos(), QPoint(40, 32));
-      QCOMPARE(windows.AnalyseChild->geometry(), QRect(3, 4, 500, 200));
-      windows.MainForm->move(70, 80);
-      windows.MainForm->FormClose();
+      ProgramWindows windows(StartupOptions{0, 0, QString(), QDir::tempPath().toStdString() + "/"});
+      QCOMPARE(windows.mainWindow().pos(), QPoint(40, 32));
+      QCOMPARE(windows.reportWindow().geometry(), QRect(3, 4, 500, 200));
+      windows.mainWindow().move(70, 80);
+      windows.mainWindow().savePlacements();
     }
     QCOMPARE(Ini(), QByteArray("[AnalWin]\r\nx=3\r\ny=4\r\nw=500\r\nh=200\r\nMaxi=0\r\n"
                                "note=kept\r\n\r\n[MainW]\r\nx=70\r\ny=80\r\n"));
   }
 
   void maximisedAndMinimisedReportWindow() {
-    TAnalyseChild w;
+    ReportWindow w;
     QWidget main;
     main.move(10, 10);
     w.setGeometry(100, 120, 640, 320);
@@ -99,8 +102,8 @@ class PlacementTest : public QObject {
     QCOMPARE(settings.ReadInteger("AnalWin", "x", -1), maximised.x());
 
     // Opened maximised; restoring gives the design placement.
-    TAnalyseChild next;
-    next.FormCreate();
+    ReportWindow next;
+    next.restorePlacement();
     next.show();
     QVERIFY(QTest::qWaitFor([&] { return next.isMaximized(); }));
     next.showNormal();
@@ -108,7 +111,7 @@ class PlacementTest : public QObject {
     QCOMPARE(next.geometry(), kReportDesignPlacement);
 
     // Minimised: the rectangle it has when restored, and Maxi=0.
-    TAnalyseChild small;
+    ReportWindow small;
     small.setGeometry(50, 60, 610, 310);
     small.show();
     QVERIFY(QTest::qWaitForWindowExposed(&small));
@@ -117,26 +120,26 @@ class PlacementTest : public QObject {
     SavePlacements(main, small, settings);
     QCOMPARE(settings.ReadInteger("AnalWin", "Maxi", 1), 0);
     // Read back at the next start, it gives the window its restored place and size again.
-    TAnalyseChild again;
-    again.FormCreate();
+    ReportWindow again;
+    again.restorePlacement();
     again.show();
     QVERIFY(QTest::qWaitForWindowExposed(&again));
     QCOMPARE(again.geometry(), QRect(50, 60, 610, 310));
     // Any non-zero integer counts as maximised.
     WriteIni("[AnalWin]\r\nMaxi=2\r\n");
-    TAnalyseChild two;
-    two.FormCreate();
+    ReportWindow two;
+    two.restorePlacement();
     QVERIFY(two.windowState() & Qt::WindowMaximized);
   }
 
   void failedWriteIsShownAndTheProgramStillEnds() {
-    test::ScriptedDialogs dialogs;
-    Windows windows(StartupOptions{0, 0, QString(), QDir::tempPath().toStdString() + "/"});
-    windows.MainForm->show();
+    test::ScriptedDesktop dialogs;
+    ProgramWindows windows(StartupOptions{0, 0, QString(), QDir::tempPath().toStdString() + "/"});
+    windows.mainWindow().show();
     QVERIFY(QDir().mkpath(IniPath()));  // a folder where the file should be
-    QVERIFY(windows.MainForm->close());
+    QVERIFY(windows.mainWindow().close());
     QCOMPARE(dialogs.Texts(), QStringList{"Impossible d'écrire dans vorel.ini."});
-    QVERIFY(!windows.MainForm->isVisible());
+    QVERIFY(!windows.mainWindow().isVisible());
   }
 };
 

@@ -11,11 +11,12 @@
 #include <QToolButton>
 
 #include "GuiTest.h"
-#include "ScriptedDialogs.h"
-#include "app/Main.h"
-#include "app/Sleeper.h"
+#include "ScriptedDesktop.h"
 #include "app/Startup.h"
-#include "platform/HelpWindow.h"
+#include "gui/Desktop.h"
+#include "gui/HelpWindow.h"
+#include "gui/MainWindow.h"
+#include "gui/TimedWait.h"
 
 namespace vorel {
 
@@ -26,14 +27,15 @@ class StartupTest : public QObject {
   void windowsAreCreatedOnceInTheirOrderAndStayHidden() {
     QTemporaryDir dir;
     std::vector<std::string> log;
-    Windows windows(StartupOptions{0, 0, QString(), dir.path().toStdString() + "/"}, &log);
-    const std::vector<std::string> expected = {"MainForm",     "Fichier", "Saisie",  "ChoixP",
-                                               "AnalyseChild", "Motiv",   "Real",    "Exp",
-                                               "chem",         "synth",   "AboutBox"};
+    ProgramWindows windows(StartupOptions{0, 0, QString(), dir.path().toStdString() + "/"}, &log);
+    const std::vector<std::string> expected = {
+        "MainWindow",   "RegisterEditor", "PersonEntryDialog", "PersonChooser",
+        "ReportWindow", "motivation",     "realisation",       "expression",
+        "path",         "synthesis",      "AboutBox"};
     QCOMPARE(log, expected);
     for (QWidget* w : QApplication::topLevelWidgets())
       QVERIFY2(!w->isVisible(), qPrintable(w->objectName()));
-    QCOMPARE(windows.MainForm->ProgramDir, dir.path().toStdString() + "/");
+    QCOMPARE(windows.programDir(), dir.path().toStdString() + "/");
   }
 
   void sequenceShowsLogoThenSplashThenRunsTheMainLoop() {
@@ -69,12 +71,12 @@ class StartupTest : public QObject {
     QVERIFY(busyDuringStartup);
     QVERIFY(!busyInMainLoop);
     QCOMPARE(log.front(), std::string("Logo"));
-    QCOMPARE(log[1], std::string("MainForm"));
+    QCOMPARE(log[1], std::string("MainWindow"));
     QCOMPARE(log[log.size() - 2], std::string("Splash"));
     QCOMPARE(log.back(), std::string("MainLoop"));
 
     // A missing file, or one that is not a picture, skips the splash without a word.
-    test::ScriptedDialogs dialogs;
+    test::ScriptedDesktop dialogs;
     log = run(dir.filePath("ABSENT.BMP"));
     QCOMPARE(log[log.size() - 2], std::string("AboutBox"));
     QFile garbage(dir.filePath("GARBAGE.BMP"));
@@ -88,7 +90,7 @@ class StartupTest : public QObject {
 
   void sleeperWaitsItsIntervalWhileMessagesFlow() {
     QObject owner;
-    auto* sleeper = new TSleeper(&owner);
+    auto* sleeper = new TimedWait(&owner);
     QCOMPARE(sleeper->Interval(), 1000);  // never set: the timer's own default
     sleeper->SetInterval(300);
     QCOMPARE(sleeper->property("Interval").toInt(), 300);
@@ -109,8 +111,8 @@ class StartupTest : public QObject {
 
   void mainWindowToolbar() {
     QTemporaryDir dir;
-    Windows windows(StartupOptions{0, 0, QString(), dir.path().toStdString() + "/"});
-    TMainForm& main = *windows.MainForm;
+    ProgramWindows windows(StartupOptions{0, 0, QString(), dir.path().toStdString() + "/"});
+    MainWindow& main = windows.mainWindow();
     QCOMPARE(main.windowTitle(), QString("Vorel"));
     QCOMPARE(main.size(), QSize(388, 50));
     QCOMPARE(main.pos(), QPoint(10, 10));
@@ -119,46 +121,52 @@ class StartupTest : public QObject {
       QToolButton* button;
       const char* caption;
       int left;
-    } buttons[] = {{main.FichierBtn, "&Fichier", 2},  {main.VorelBtn, "&Vorel", 66},
-                   {main.OpenBtn, "&Ouvrir", 130},    {main.HelpBtn, "&Aide", 194},
-                   {main.AboutBtn, "A &propos", 258}, {main.CloseBtn, "&Quitter", 322}};
+    } buttons[] = {{test::Child<QToolButton>(main, "registerButton"), "&Fichier", 2},
+                   {test::Child<QToolButton>(main, "reportButton"), "&Vorel", 66},
+                   {test::Child<QToolButton>(main, "openButton"), "&Ouvrir", 130},
+                   {test::Child<QToolButton>(main, "helpButton"), "&Aide", 194},
+                   {test::Child<QToolButton>(main, "aboutButton"), "A &propos", 258},
+                   {test::Child<QToolButton>(main, "quitButton"), "&Quitter", 322}};
     for (const auto& b : buttons) {
       QCOMPARE(b.button->text(), QString::fromUtf8(b.caption));
       QCOMPARE(b.button->geometry(), QRect(b.left, 2, 65, 45));
       QCOMPARE(b.button->toolButtonStyle(), Qt::ToolButtonTextUnderIcon);
       QVERIFY2(!b.button->icon().pixmap(16).isNull(), b.caption);
-      QCOMPARE(b.button->toolTip().isEmpty(), b.button != main.OpenBtn);
+      QCOMPARE(b.button->toolTip().isEmpty(),
+               b.button != test::Child<QToolButton>(main, "openButton"));
     }
-    QCOMPARE(main.OpenBtn->toolTip(), QString("Ouvrir un fichier vorel"));
+    QCOMPARE(test::Child<QToolButton>(main, "openButton")->toolTip(),
+             QString("Ouvrir un fichier vorel"));
   }
 
   void helpContentsAndTopics() {
     QTemporaryDir dir;
     QVERIFY(QFile::copy(VOREL_SOURCE_DIR "/resources/VOREL.HLP", dir.filePath("VOREL.HLP")));
-    Windows windows(StartupOptions{0, 0, QString(), dir.path().toStdString() + "/"});
-    windows.MainForm->show();
-    QVERIFY(QTest::qWaitForWindowExposed(windows.MainForm.get()));
+    ProgramWindows windows(StartupOptions{0, 0, QString(), dir.path().toStdString() + "/"});
+    windows.mainWindow().show();
+    QVERIFY(QTest::qWaitForWindowExposed(&windows.mainWindow()));
 
-    windows.MainForm->HelpBtn->click();
-    QVERIFY(windows.Help && windows.Help->isVisible() && windows.Help->Loaded());
-    QCOMPARE(windows.Help->Browser()->verticalScrollBar()->value(), 0);
+    test::Child<QToolButton>(windows.mainWindow(), "helpButton")->click();
+    QVERIFY(CurrentDesktop().helpWindow() && CurrentDesktop().helpWindow()->isVisible() &&
+            CurrentDesktop().helpWindow()->Loaded());
+    QCOMPARE(CurrentDesktop().helpWindow()->Browser()->verticalScrollBar()->value(), 0);
 
     // F1 in the main window opens topic 1; topics 6, 7 and 8 lie further down.
-    windows.Help->hide();
-    windows.MainForm->activateWindow();
-    QTest::keyClick(windows.MainForm.get(), Qt::Key_F1);
-    QVERIFY(windows.Help->isVisible());
-    const QString html = windows.Help->Browser()->toHtml();
+    CurrentDesktop().helpWindow()->hide();
+    windows.mainWindow().activateWindow();
+    QTest::keyClick(&windows.mainWindow(), Qt::Key_F1);
+    QVERIFY(CurrentDesktop().helpWindow()->isVisible());
+    const QString html = CurrentDesktop().helpWindow()->Browser()->toHtml();
     for (int topic : {1, 6, 7, 8})
       QVERIFY2(html.contains(QStringLiteral("topic-%1").arg(topic)),
                qPrintable(QString::number(topic)));
-    windows.Help->resize(400, 200);
-    windows.ShowHelp(8);
-    QVERIFY(windows.Help->Browser()->verticalScrollBar()->value() > 0);
+    CurrentDesktop().helpWindow()->resize(400, 200);
+    CurrentDesktop().ShowHelp(8);
+    QVERIFY(CurrentDesktop().helpWindow()->Browser()->verticalScrollBar()->value() > 0);
   }
 
   void missingHelpFileIsReportedByTheHelpWindow() {
-    test::ScriptedDialogs dialogs;
+    test::ScriptedDesktop dialogs;
     HelpWindow help(QStringLiteral("/nonexistent/VOREL.HLP"));
     help.ShowTopic(1);
     QVERIFY(!help.Loaded());

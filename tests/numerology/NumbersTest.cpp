@@ -1,9 +1,9 @@
 // The name and birth-date numbers against the worked examples.
 #include <gtest/gtest.h>
 
+#include "base/Error.h"
+#include "numerology/DateText.h"
 #include "numerology/Numbers.h"
-#include "platform/Error.h"
-#include "register/DateText.h"
 
 namespace vorel {
 

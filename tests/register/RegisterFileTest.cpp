@@ -8,9 +8,9 @@
 #include <fstream>
 #include <random>
 
-#include "platform/Error.h"
-#include "platform/FileIO.h"
-#include "register/DateText.h"
+#include "base/Error.h"
+#include "base/FileIO.h"
+#include "numerology/DateText.h"
 #include "register/RegisterFile.h"
 
 namespace vorel {
@@ -55,7 +55,7 @@ TEST_F(RegisterFileTest, HandWrittenRecordsLoadIntoTheirCells) {
              Record(std::string(255, 'Z'), "31/12/9999", '\xFF'));
   RegisterList list;
   EXPECT_EQ(LoadRegister(path_, list), std::nullopt);
-  ASSERT_EQ(list.FicheCount(), 3);
+  ASSERT_EQ(list.PersonCount(), 3);
   EXPECT_EQ(list.persons[0], (Person{"DUPONT JEAN", "01/02/1950"}));
   EXPECT_EQ(list.persons[1], (Person{"", ""}));
   EXPECT_EQ(list.persons[2], (Person{std::string(255, 'Z'), "31/12/9999"}));

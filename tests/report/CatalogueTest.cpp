@@ -5,7 +5,7 @@
 #include <map>
 #include <set>
 
-#include "platform/Cp1252.h"
+#include "base/Cp1252.h"
 #include "report/Catalogue.h"
 
 namespace vorel {
@@ -71,11 +71,11 @@ size_t CodePoints(std::string_view s) {
 }
 
 TEST(Catalogue, EveryTextHasItsKeyAndShapeAndNothingElse) {
-  const std::pair<CatalogueId, Shapes> catalogues[] = {{CatalogueId::Motiv, kMotiv},
-                                                       {CatalogueId::Real, kReal},
-                                                       {CatalogueId::Exp, kExp},
-                                                       {CatalogueId::chem, kChem},
-                                                       {CatalogueId::synth, SynthShapes()}};
+  const std::pair<CatalogueId, Shapes> catalogues[] = {{CatalogueId::Motivation, kMotiv},
+                                                       {CatalogueId::Realisation, kReal},
+                                                       {CatalogueId::Expression, kExp},
+                                                       {CatalogueId::Path, kChem},
+                                                       {CatalogueId::Synthesis, SynthShapes()}};
   size_t total = 0, longest = 0;
   for (const auto& [id, shapes] : catalogues) {
     const auto keys = CatalogueKeys(id);
@@ -118,22 +118,22 @@ TEST(Catalogue, Lookup) {
     const char* key;
     size_t paragraphs;
   } cases[] = {
-      {CatalogueId::Motiv, "Memo0", 0},      {CatalogueId::synth, "Memo0505", 0},
-      {CatalogueId::synth, "Memo030422", 0}, {CatalogueId::synth, "Memo040422", 0},
-      {CatalogueId::synth, "Memo020422", 4}, {CatalogueId::synth, "Memo0305", 8},
-      {CatalogueId::synth, "Memo0102", 1},   {CatalogueId::Motiv, "Memo7", 2},
-      {CatalogueId::Real, "Memo7", 1},       {CatalogueId::Exp, "Memo7", 2},
-      {CatalogueId::chem, "Memo7", 3},       {CatalogueId::Motiv, "memo7", 2},
-      {CatalogueId::chem, "MEMO8", 5},       {CatalogueId::Motiv, "", 0},
-      {CatalogueId::Motiv, "Memo07", 0},     {CatalogueId::Motiv, "Memo7 ", 0},
-      {CatalogueId::Motiv, "[Memo7]", 0},    {CatalogueId::Motiv, "Memo1", 1},
+      {CatalogueId::Motivation, "Memo0", 0},     {CatalogueId::Synthesis, "Memo0505", 0},
+      {CatalogueId::Synthesis, "Memo030422", 0}, {CatalogueId::Synthesis, "Memo040422", 0},
+      {CatalogueId::Synthesis, "Memo020422", 4}, {CatalogueId::Synthesis, "Memo0305", 8},
+      {CatalogueId::Synthesis, "Memo0102", 1},   {CatalogueId::Motivation, "Memo7", 2},
+      {CatalogueId::Realisation, "Memo7", 1},    {CatalogueId::Expression, "Memo7", 2},
+      {CatalogueId::Path, "Memo7", 3},           {CatalogueId::Motivation, "memo7", 2},
+      {CatalogueId::Path, "MEMO8", 5},           {CatalogueId::Motivation, "", 0},
+      {CatalogueId::Motivation, "Memo07", 0},    {CatalogueId::Motivation, "Memo7 ", 0},
+      {CatalogueId::Motivation, "[Memo7]", 0},   {CatalogueId::Motivation, "Memo1", 1},
   };
   for (const auto& c : cases)
     EXPECT_EQ(FindCatalogueText(c.id, c.key).size(), c.paragraphs)
         << CatalogueName(c.id) << " " << c.key;
   // The same key reaches different texts in different catalogues.
-  EXPECT_NE(FindCatalogueText(CatalogueId::Motiv, "Memo7")[0],
-            FindCatalogueText(CatalogueId::Exp, "Memo7")[0]);
+  EXPECT_NE(FindCatalogueText(CatalogueId::Motivation, "Memo7")[0],
+            FindCatalogueText(CatalogueId::Expression, "Memo7")[0]);
 }
 
 }  // namespace

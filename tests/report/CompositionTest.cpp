@@ -1,8 +1,8 @@
 // The report's lines, their order and their formats, against the catalogue lookups.
 #include <gtest/gtest.h>
 
+#include "base/Error.h"
 #include "numerology/Calendar.h"
-#include "platform/Error.h"
 #include "report/Catalogue.h"
 #include "report/Composition.h"
 #include "report/Publisher.h"
@@ -36,27 +36,27 @@ std::vector<Line> Expected(const std::string& caption, const std::string& motiv,
        "apprécier, sera caractérisé par les tendances suivantes :",
        "Times New Roman", true});
   l.push_back({"", "Times New Roman", true});
-  AddText(l, CatalogueId::Motiv, motiv);
+  AddText(l, CatalogueId::Motivation, motiv);
   l.push_back({""});
   l.push_back({"Comment les autres vous perçoivent, tant au plan physique que moral :",
                "Times New Roman", true});
   l.push_back({""});
-  AddText(l, CatalogueId::Real, real);
+  AddText(l, CatalogueId::Realisation, real);
   l.push_back({""});
   l.push_back({"Capacités ou aptitudes professionnelles à développer :", "Times New Roman", true});
   l.push_back({""});
-  AddText(l, CatalogueId::Exp, exp);
+  AddText(l, CatalogueId::Expression, exp);
   l.push_back({""});
   l.push_back(
       {"Impact important dans votre vie socio-professionnelle, cette analyse porte "
        "autant sur le caractère que sur la destinée :",
        "Times New Roman", true});
   l.push_back({""});
-  AddText(l, CatalogueId::chem, chem);
+  AddText(l, CatalogueId::Path, chem);
   l.push_back({""});
   l.push_back({"SYNTHESE", "Times New Roman", true});
   l.push_back({""});
-  for (const auto& key : synth) AddText(l, CatalogueId::synth, key);
+  for (const auto& key : synth) AddText(l, CatalogueId::Synthesis, key);
   l.push_back({""});
   l.push_back({"Vos nombres de chance : " + numbers, "Times New Roman", true});
   l.push_back({"", "Times New Roman", true});

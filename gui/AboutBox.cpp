@@ -1,0 +1,85 @@
+// The about dialog.
+#include "gui/AboutBox.h"
+
+#include <qdrawutil.h>
+#include <QFrame>
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+
+#include "gui/DialogLook.h"
+#include "gui/UrlLabel.h"
+#include "report/Publisher.h"
+
+namespace vorel {
+namespace {
+
+// A panel with a lowered outer bevel and a raised inner one.
+class BevelPanel : public QFrame {
+ public:
+  explicit BevelPanel(QWidget* parent) : QFrame(parent) {}
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    QPainter painter(this);
+    const QRect r = rect();
+    qDrawShadeRect(&painter, r, palette(), true, 1);
+    qDrawShadeRect(&painter, r.adjusted(1, 1, -1, -1), palette(), false, 1);
+  }
+};
+
+}  // namespace
+
+AboutBox::AboutBox()
+    : QDialog(nullptr, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+                           Qt::MSWindowsFixedSizeDialogHint) {
+  setObjectName(QStringLiteral("aboutBox"));
+  setWindowTitle(QStringLiteral("A propos"));
+  setFixedSize(298, 221);
+  setFont(DialogFont(false));
+
+  auto* panel = new BevelPanel(this);
+  panel->setObjectName(QStringLiteral("panel"));
+  panel->setGeometry(8, 8, 281, 169);
+
+  auto* icon = new QLabel(panel);
+  icon->setObjectName(QStringLiteral("programIcon"));
+  icon->setGeometry(8, 8, 65, 57);
+  icon->setPixmap(QPixmap(QStringLiteral(":/vorel/icon.png")));
+  icon->setScaledContents(true);
+
+  QLabel* product = MakeLabel(panel, "productName", QStringLiteral("Vorel"), 88, 16);
+  product->setFont(DialogFont(true));
+  QPalette black = product->palette();
+  black.setColor(QPalette::WindowText, Qt::black);
+  product->setPalette(black);
+  product->adjustSize();
+
+  MakeLabel(panel, "version", QStringLiteral("Version 2.0 - 32 bits"), 88, 40);
+  MakeLabel(panel, "authorship", QStringLiteral("Conçu et édité par l'Atelier Vorel, 1997-2026"), 8,
+            80);
+
+  auto* comments = new QLabel(QStringLiteral("pour Windows 95 et supérieur"), panel);
+  comments->setObjectName(QStringLiteral("comments"));
+  comments->setGeometry(8, 104, 249, 17);
+  comments->setWordWrap(true);
+
+  auto* link = new UrlLabel(panel);
+  link->setObjectName(QStringLiteral("link"));
+  link->setGeometry(8, 129, 160, 22);
+  QFont linkFont(QStringLiteral("Arial"));
+  linkFont.setPixelSize(19);
+  linkFont.setUnderline(true);
+  link->setFont(linkFont);
+  link->setText(QString::fromLatin1(kPublisherHost));
+  link->setUrl(QString::fromLatin1(kPublisherUrl));
+  link->setCursor(Qt::PointingHandCursor);
+
+  auto* ok = new QPushButton(QStringLiteral("OK"), this);
+  ok->setObjectName(QStringLiteral("okButton"));
+  ok->setGeometry(111, 188, 75, 25);
+  ok->setDefault(true);
+  connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+}  // namespace vorel

@@ -1,0 +1,15 @@
+// Which program and version is running, and the publisher's link.
+#pragma once
+
+#include <QDialog>
+
+namespace vorel {
+
+class AboutBox : public QDialog {
+  Q_OBJECT
+
+ public:
+  AboutBox();
+};
+
+}  // namespace vorel

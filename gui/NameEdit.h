@@ -1,0 +1,42 @@
+// The person entry's name field: only letters and spaces get in, in capitals, however the
+// text arrives (typed, pasted, dropped, composed).
+#pragma once
+
+#include <QLineEdit>
+
+class QMenu;
+
+namespace vorel {
+
+class NameEdit : public QLineEdit {
+  Q_OBJECT
+
+ public:
+  // The file keeps no more of a name.
+  static constexpr int kMaxLength = 255;
+
+  explicit NameEdit(QWidget* parent);
+
+  // The key filter: key becomes the null character when it is dropped; a lower-case letter
+  // becomes its capital.
+  static void FilterKey(QChar& key);
+
+  // Inserts text at the cursor, in place of the selection, keeping only what the key filter
+  // keeps.
+  void insertFiltered(const QString& text);
+  // The usual editing menu, its paste going through the filter.
+  QMenu* createContextMenu();
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override;
+  void inputMethodEvent(QInputMethodEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+  void contextMenuEvent(QContextMenuEvent* event) override;
+
+ private:
+  // Text set by the program is shown in capitals.
+  void showInCapitals();
+};
+
+}  // namespace vorel

@@ -1,0 +1,56 @@
+// The person chooser.
+#include "gui/PersonChooser.h"
+
+#include <QHeaderView>
+#include <QPushButton>
+#include <algorithm>
+
+#include "gui/DialogLook.h"
+#include "gui/RegisterGrid.h"
+#include "gui/RegisterModel.h"
+
+namespace vorel {
+
+PersonChooser::PersonChooser() {
+  SetUpFixedDialog(*this, "personChooser", QStringLiteral("Choix d'une personne"), 464, 369);
+
+  MakeBevel(this, QRect(8, 8, 449, 313));
+  grid_ = new RegisterGrid(this);
+  grid_->setObjectName(QStringLiteral("personGrid"));
+  grid_->setGeometry(24, 24, 417, 281);
+  grid_->setFont(DialogFont(false));
+  grid_->horizontalHeader()->setDefaultSectionSize(132);
+  model_ = new RegisterModel(&list_, this);
+  grid_->setModel(model_);
+
+  QPushButton* ok = MakeButton(this, "okButton", QStringLiteral("OK"), QRect(296, 332, 77, 27));
+  ok->setDefault(true);
+  QPushButton* cancel =
+      MakeButton(this, "cancelButton", QStringLiteral("Annuler"), QRect(380, 332, 77, 27));
+  setTabOrder(grid_, ok);
+  setTabOrder(ok, cancel);
+  ok->setFocus();
+
+  connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+  connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+  // Remembered here, not read from the view: a new copy resets the view's current row.
+  connect(grid_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+          [this](const QModelIndex& current) {
+            if (current.isValid()) currentRow_ = current.row() + 1;
+          });
+}
+
+PersonChooser::~PersonChooser() = default;
+
+void PersonChooser::fill(const RegisterList& list) {
+  const int kept = currentRow_;
+  model_->reset([&] { list_ = list; });
+  grid_->setColumnWidths(300, grid_->width() - 100);
+  grid_->setCurrentRow(std::min(kept, list_.PersonCount()));
+}
+
+Person PersonChooser::chosenPerson() const {
+  return list_.persons.at(static_cast<size_t>(currentRow_ - 1));
+}
+
+}  // namespace vorel

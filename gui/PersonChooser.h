@@ -1,0 +1,34 @@
+// The person chooser: a copy of the register list, made at each showing, and OK or Annuler.
+#pragma once
+
+#include <QDialog>
+
+#include "register/RegisterFile.h"
+
+namespace vorel {
+
+class RegisterGrid;
+class RegisterModel;
+
+class PersonChooser : public QDialog {
+  Q_OBJECT
+
+ public:
+  PersonChooser();
+  ~PersonChooser() override;
+
+  // Before each showing: the grid gets a copy of list, its column widths (300 and the grid's
+  // width - 100), and keeps its current row, or the last row when the list got shorter.
+  void fill(const RegisterList& list);
+  // 1-based grid row of the chosen person.
+  int currentRow() const { return currentRow_; }
+  Person chosenPerson() const;
+
+ private:
+  RegisterList list_;
+  RegisterModel* model_;
+  RegisterGrid* grid_;
+  int currentRow_ = 1;
+};
+
+}  // namespace vorel

@@ -1,0 +1,112 @@
+// The person entry dialog.
+#include "gui/PersonEntryDialog.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "base/Error.h"
+#include "base/IntegerText.h"
+#include "gui/DialogLook.h"
+#include "gui/Dialogs.h"
+#include "gui/Guard.h"
+#include "gui/NameEdit.h"
+#include "numerology/DateText.h"
+
+namespace vorel {
+namespace {
+
+// Field value as the date check reads it: empty is 0.
+int FieldValue(const QLineEdit& field) {
+  const QString text = field.text();
+  if (text.isEmpty()) return 0;
+  if (const auto value = TextToInteger(text.toStdString())) return *value;
+  throw Error(FormatMessage("'%s' n'est pas une valeur entière correcte", text.toStdString()));
+}
+
+QLineEdit* MakeDateField(QWidget* parent, const char* name, const QRect& place, int maxLength,
+                         const QString& tip) {
+  auto* field = new QLineEdit(parent);
+  field->setObjectName(QString::fromLatin1(name));
+  field->setGeometry(place);
+  field->setFont(DialogFont(false));
+  field->setMaxLength(maxLength);
+  field->setToolTip(tip);
+  SetBackground(field, QColor(255, 255, 0));
+  return field;
+}
+
+}  // namespace
+
+PersonEntryDialog::PersonEntryDialog() {
+  SetUpFixedDialog(*this, "personEntry", QStringLiteral("Ajouter"), 317, 176);
+
+  MakeBevel(this, QRect(8, 8, 300, 121));
+  MakeLabel(this, "nameLabel", QStringLiteral("Nom et prénom(s)"), 24, 24);
+  nameEdit_ = new NameEdit(this);
+  nameEdit_->setObjectName(QStringLiteral("nameEdit"));
+  nameEdit_->setGeometry(24, 40, 273, 20);
+  nameEdit_->setFont(DialogFont(false));
+  SetBackground(nameEdit_, QColor(0, 255, 0));
+  MakeLabel(this, "dateLabel", QStringLiteral("Date de naissance"), 24, 72);
+  dayEdit_ = MakeDateField(this, "dayEdit", QRect(24, 88, 25, 20), 2, QStringLiteral("Jour"));
+  monthEdit_ = MakeDateField(this, "monthEdit", QRect(48, 88, 25, 20), 2, QStringLiteral("Mois"));
+  yearEdit_ = MakeDateField(this, "yearEdit", QRect(72, 88, 41, 20), 4, QStringLiteral("Année"));
+  QPushButton* ok = MakeButton(this, "okButton", QStringLiteral("OK"), QRect(136, 138, 77, 27),
+                               QStringLiteral("ok"));
+  ok->setDefault(true);
+  QPushButton* cancel = MakeButton(this, "cancelButton", QStringLiteral("Annuler"),
+                                   QRect(231, 138, 77, 27), QStringLiteral("annuler"));
+  // Enter runs the date check wherever the focus is.
+  cancel->setAutoDefault(false);
+
+  setTabOrder(ok, nameEdit_);
+  setTabOrder(nameEdit_, dayEdit_);
+  setTabOrder(dayEdit_, monthEdit_);
+  setTabOrder(monthEdit_, yearEdit_);
+  setTabOrder(yearEdit_, cancel);
+
+  connect(ok, &QPushButton::clicked, this, Guarded([this] { confirm(); }));
+  connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void PersonEntryDialog::prepare(const QString& caption, const QString& name, const QString& day,
+                                const QString& month, const QString& year) {
+  setWindowTitle(caption);
+  nameEdit_->setText(name);
+  dayEdit_->setText(day);
+  monthEdit_->setText(month);
+  yearEdit_->setText(year);
+  nameEdit_->setFocus();
+}
+
+QString PersonEntryDialog::name() const {
+  return nameEdit_->text();
+}
+
+QString PersonEntryDialog::dayText() const {
+  return dayEdit_->text();
+}
+
+QString PersonEntryDialog::monthText() const {
+  return monthEdit_->text();
+}
+
+QString PersonEntryDialog::yearText() const {
+  return yearEdit_->text();
+}
+
+void PersonEntryDialog::confirm() {
+  // Year, then month, then day: the first field that is not a number is the one reported.
+  const int year = FieldValue(*yearEdit_);
+  const int month = FieldValue(*monthEdit_);
+  const int day = FieldValue(*dayEdit_);
+  if (!IsValidDate(year, month, day)) {
+    ShowWarning(QStringLiteral("Date incorrecte."));
+    dayEdit_->setFocus();
+    return;
+  }
+  accept();
+}
+
+}  // namespace vorel

@@ -1,0 +1,209 @@
+// The register editor.
+#include "gui/RegisterEditor.h"
+
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <algorithm>
+
+#include "base/Cp1252.h"
+#include "base/Error.h"
+#include "base/IntegerText.h"
+#include "gui/BusyCursor.h"
+#include "gui/DialogLook.h"
+#include "gui/Dialogs.h"
+#include "gui/Guard.h"
+#include "gui/PersonEntryDialog.h"
+#include "gui/RegisterGrid.h"
+#include "gui/RegisterModel.h"
+#include "numerology/DateText.h"
+
+namespace vorel {
+namespace {
+
+constexpr int kRowNumberWidth = 98;
+
+int FieldInteger(const QString& text) {
+  return TextToInteger(text.toStdString()).value_or(0);
+}
+
+}  // namespace
+
+RegisterEditor::RegisterEditor(std::string registerPath, PersonEntryDialog& entry)
+    : registerPath_(std::move(registerPath)), entry_(entry) {
+  SetUpFixedDialog(*this, "registerEditor",
+                   QStringLiteral("Fichier des noms et des dates de naissance "), 592, 372);
+
+  // The invariant holds from the start: never fewer than one person.
+  list_.persons.push_back(Person{});
+  PutSamplePerson(list_);
+
+  MakeBevel(this, QRect(8, 8, 577, 313));
+  grid_ = new RegisterGrid(this);
+  grid_->setObjectName(QStringLiteral("personGrid"));
+  grid_->setGeometry(24, 24, 425, 281);
+  grid_->setFont(DialogFont(false));
+  model_ = new RegisterModel(&list_, this);
+  grid_->setModel(model_);
+
+  rowNumber_ = new QLabel(QStringLiteral("Fiche 9999/9999"), this);
+  rowNumber_->setObjectName(QStringLiteral("rowNumber"));
+  rowNumber_->setGeometry(464, 24, kRowNumberWidth, 13);
+  QPalette blue = rowNumber_->palette();
+  blue.setColor(QPalette::WindowText, QColor(0, 0, 255));
+  rowNumber_->setPalette(blue);
+
+  QPushButton* add = MakeButton(this, "addButton", QStringLiteral("Ajouter"),
+                                QRect(464, 72, 105, 33), QStringLiteral("ajouter"), 20);
+  QPushButton* remove = MakeButton(this, "deleteButton", QStringLiteral("Supprimer"),
+                                   QRect(464, 139, 105, 33), QStringLiteral("supprimer"), 20);
+  QPushButton* modify = MakeButton(this, "modifyButton", QStringLiteral("Modifier"),
+                                   QRect(464, 205, 105, 33), QStringLiteral("modifier"), 20);
+  sortButton_ = MakeButton(this, "sortButton", QStringLiteral("Trier"), QRect(464, 272, 105, 33),
+                           QStringLiteral("trier"), 20);
+  QPushButton* ok = MakeButton(this, "okButton", QStringLiteral("OK"), QRect(464, 332, 105, 27));
+  ok->setDefault(true);
+
+  setTabOrder(ok, add);
+  setTabOrder(add, remove);
+  setTabOrder(remove, modify);
+  setTabOrder(modify, sortButton_);
+  setTabOrder(sortButton_, grid_);
+  ok->setFocus();
+
+  connect(add, &QPushButton::clicked, this, Guarded([this] { addPerson(); }));
+  connect(remove, &QPushButton::clicked, this, Guarded([this] { deletePerson(); }));
+  connect(modify, &QPushButton::clicked, this, Guarded([this] { modifyPerson(); }));
+  connect(sortButton_, &QPushButton::clicked, this, Guarded([this] { sortRegister(); }));
+  connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+  connect(grid_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+          Guarded([this] { showRowNumber(grid_->currentRow()); }));
+  grid_->installEventFilter(this);
+}
+
+RegisterEditor::~RegisterEditor() = default;
+
+void RegisterEditor::loadRegister() {
+  grid_->setColumnWidths(300, grid_->width() - 100);
+  std::optional<std::string> error;
+  {
+    BusyCursor busy;
+    model_->reset([&] { error = LoadRegister(registerPath_, list_); });
+  }
+  grid_->setCurrentRow(1);
+  // The counter shows what was kept even when the load stopped part-way.
+  showRowNumber(1);
+  if (error) throw Error(*error);
+}
+
+void RegisterEditor::addPerson() {
+  entry_.prepare(QStringLiteral("Ajouter"));
+  if (entry_.exec() != QDialog::Accepted) return;
+
+  // A year typed on one or two digits is of the 1900s.
+  const QString yearText = entry_.yearText();
+  int year = FieldInteger(yearText);
+  if (yearText.size() < 3) year += 1900;
+  model_->appendPerson(Person{TextToCell(entry_.name()), enteredDate(year)});
+  grid_->setCurrentRow(personCount());
+  showRowNumber(personCount());
+  list_.modified = true;
+}
+
+void RegisterEditor::modifyPerson() {
+  const int row = grid_->currentRow();
+  const Person& person = list_.persons.at(static_cast<size_t>(row - 1));
+  if (!person.date.empty()) {
+    // The cell holds the file's bytes; the message must hold readable text.
+    const Date date = TextToDate(Cp1252ToUtf8(person.date));
+    entry_.prepare(QStringLiteral("Modifier"), CellToText(person.name), QString::number(date.day),
+                   QString::number(date.month), QString::number(date.year));
+  } else {
+    entry_.prepare(QStringLiteral("Modifier"), CellToText(person.name));
+  }
+  if (entry_.exec() != QDialog::Accepted) return;
+
+  const int year = FieldInteger(entry_.yearText());
+  model_->setPerson(row, Person{TextToCell(entry_.name()), enteredDate(year)});
+  list_.modified = true;
+}
+
+std::string RegisterEditor::enteredDate(int year) const {
+  const int month = FieldInteger(entry_.monthText());
+  const int day = FieldInteger(entry_.dayText());
+  return DateToText(Date{day, month, year});
+}
+
+void RegisterEditor::deletePerson() {
+  BusyCursor busy;
+  const int row = grid_->currentRow();
+  const auto remove = [&] { DeleteRows(list_, row, row); };
+  // The last person is emptied, not removed, and the sample person takes the row.
+  if (personCount() > 1)
+    model_->removePerson(row, remove);
+  else
+    model_->reset(remove);
+  // The row number stays; past the end it becomes the new last row.
+  grid_->setCurrentRow(std::min(row, personCount()));
+  showRowNumber(grid_->currentRow());
+}
+
+void RegisterEditor::sortRegister() {
+  BusyCursor busy;
+  model_->reset([&] { SortRegister(list_); });
+  grid_->setCurrentRow(1);
+  showRowNumber(1);
+}
+
+void RegisterEditor::showRowNumber(int row) {
+  rowNumber_->setText(QStringLiteral("Fiche %1/%2").arg(row).arg(personCount()));
+  // The label grows with its text, as a register of 100,000 persons needs.
+  rowNumber_->resize(std::max(kRowNumberWidth, rowNumber_->sizeHint().width()),
+                     rowNumber_->height());
+  sortButton_->setEnabled(personCount() != 1);
+}
+
+bool RegisterEditor::askToSave() {
+  if (!list_.modified) return true;
+  switch (
+      AskConfirmation(QStringLiteral("Le fichier a été modifié. Voulez-vous l'enregistrer ?"))) {
+    case Answer::Yes: {
+      // A failed save throws: the error box says so and the dialog stays open, so that the
+      // user can try again or answer "Non".
+      BusyCursor busy;
+      SaveRegister(registerPath_, list_);
+      return true;
+    }
+    case Answer::No:
+      return true;
+    default:
+      return false;
+  }
+}
+
+void RegisterEditor::done(int result) {
+  bool mayClose = false;
+  RunGuarded([&] { mayClose = askToSave(); });
+  if (mayClose) QDialog::done(result);
+}
+
+void RegisterEditor::keyPressEvent(QKeyEvent* event) {
+  // No cancel button: Escape does nothing.
+  if (event->key() == Qt::Key_Escape) {
+    event->accept();
+    return;
+  }
+  QDialog::keyPressEvent(event);
+}
+
+bool RegisterEditor::eventFilter(QObject* watched, QEvent* event) {
+  // Delete in the grid deletes the current person.
+  if (watched == grid_ && event->type() == QEvent::KeyPress &&
+      static_cast<QKeyEvent*>(event)->key() == Qt::Key_Delete) {
+    RunGuarded([this] { deletePerson(); });
+    return true;
+  }
+  return QDialog::eventFilter(watched, event);
+}
+
+}  // namespace vorel

@@ -1,0 +1,275 @@
+// The report window.
+#include "gui/ReportWindow.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QCloseEvent>
+#include <QFileInfo>
+#include <QFrame>
+#include <QMimeData>
+#include <QPainter>
+#include <QPrinter>
+#include <QScrollBar>
+#include <QTextDocumentFragment>
+#include <QTextEdit>
+#include <QToolButton>
+#include <memory>
+
+#include "base/Error.h"
+#include "base/FileIO.h"
+#include "base/ProfileFile.h"
+#include "document/PlainText.h"
+#include "document/Rtf.h"
+#include "gui/BusyCursor.h"
+#include "gui/Desktop.h"
+#include "gui/DialogLook.h"
+#include "gui/Dialogs.h"
+#include "gui/Guard.h"
+#include "gui/Placement.h"
+#include "render/DocumentBridge.h"
+#include "report/Composition.h"
+
+namespace vorel {
+namespace {
+
+constexpr size_t kMaxReportFileSize = size_t{512} << 20;
+
+const QString kFilter = QStringLiteral("Fichiers vorel (*.RTF)");
+const QString kDefaultSuffix = QStringLiteral("RTF");
+
+QString FilePart(const std::string& path) {
+  return QFileInfo(QString::fromStdString(path)).fileName();
+}
+
+}  // namespace
+
+ReportWindow::ReportWindow() : QWidget(nullptr, Qt::Window) {
+  setObjectName(QStringLiteral("reportWindow"));
+  setGeometry(kReportDesignPlacement);
+
+  toolbar_ = new QFrame(this);
+  toolbar_->setObjectName(QStringLiteral("toolbar"));
+  toolbar_->setFrameStyle(QFrame::Panel | QFrame::Raised);
+  const auto button = [this](const char* name, const char* picture, const QString& tip, int left) {
+    return MakeToolButton(toolbar_, name, QString::fromLatin1(picture), QRect(left, 4, 25, 25),
+                          ToolButtonLook{{}, tip, 18, false});
+  };
+  QToolButton* save = button("saveButton", "enregistrer", QStringLiteral("Enregistrer"), 8);
+  QToolButton* print = button("printButton", "imprimer", QStringLiteral("Imprimer"), 40);
+  QToolButton* copy =
+      button("copyButton", "copier", QStringLiteral("Copier dans le Presse-papiers"), 72);
+
+  reportEdit_ = new QTextEdit(this);
+  reportEdit_->setObjectName(QStringLiteral("reportEdit"));
+  QFont base(QStringLiteral("Times New Roman"));
+  base.setPointSize(12);
+  reportEdit_->document()->setDefaultFont(base);
+  reportEdit_->setFont(base);
+  QPalette palette = reportEdit_->palette();
+  palette.setColor(QPalette::Text, Qt::black);
+  palette.setColor(QPalette::Base, Qt::white);
+  reportEdit_->setPalette(palette);
+  reportEdit_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  reportEdit_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  reportEdit_->setLineWrapMode(QTextEdit::WidgetWidth);
+  reportEdit_->setTabChangesFocus(false);
+  reportEdit_->setAcceptRichText(true);
+  reportEdit_->setUndoRedoEnabled(true);
+
+  layOutChildren();
+
+  connect(save, &QToolButton::clicked, this, Guarded([this] { saveReport(); }));
+  connect(print, &QToolButton::clicked, this, Guarded([this] { printReport(); }));
+  connect(copy, &QToolButton::clicked, this, Guarded([this] { copyReport(); }));
+  InstallHelpKey(*this);
+}
+
+void ReportWindow::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  layOutChildren();
+}
+
+void ReportWindow::layOutChildren() {
+  toolbar_->setGeometry(0, 0, width(), 33);
+  reportEdit_->setGeometry(0, 33, width(), std::max(0, height() - 33));
+}
+
+void ReportWindow::restorePlacement() {
+  ApplyReportPlacement(*this, ProfileFile(ProfileFile::DefaultPath()),
+                       CurrentDesktop().PrimaryScreenSize());
+}
+
+bool ReportWindow::isModified() const {
+  return reportEdit_->document()->isModified();
+}
+
+QString ReportWindow::reportName() const {
+  return fileName_.empty() ? QStringLiteral("ce vorel") : FilePart(fileName_);
+}
+
+RichDocument ReportWindow::content() const {
+  return SaveDocument(*reportEdit_->document());
+}
+
+void ReportWindow::showReport(const Report& report) {
+  setWindowTitle(QString::fromStdString(report.caption));
+  reportEdit_->clear();
+  LoadDocument(report.document, *reportEdit_->document());
+  QTextCursor cursor = reportEdit_->textCursor();
+  cursor.movePosition(QTextCursor::Start);
+  reportEdit_->setTextCursor(cursor);
+  reportEdit_->verticalScrollBar()->setValue(0);
+  fileName_.clear();
+  // A new report has never been saved: closing it asks about "ce vorel".
+  reportEdit_->document()->setModified(true);
+  show();
+  raise();
+  activateWindow();
+}
+
+bool ReportWindow::askToSave() {
+  const QString question = QString::fromStdString(
+      FormatMessage("Voulez-vous enregistrer %s ?", reportName().toStdString()));
+  switch (AskConfirmation(question)) {
+    case Answer::Yes:
+      // A failed save throws and so stops the pending action; a cancelled one does not.
+      saveReport();
+      return true;
+    case Answer::No:
+      return true;
+    default:
+      return false;
+  }
+}
+
+void ReportWindow::saveReport() {
+  FileRequest request;
+  request.save = true;
+  request.title = QStringLiteral("Enregistrer le vorel dans un fichier texte");
+  request.filter = kFilter;
+  request.defaultSuffix = kDefaultSuffix;
+  request.initialPath = QString::fromStdString(fileName_);
+  request.helpContext = 7;
+  const auto chosen = GetFileName(this, request);
+  if (!chosen) return;
+  fileName_ = chosen->toStdString();
+  setWindowTitle(FilePart(fileName_));
+  const std::string rtf = WriteRtf(content());
+  switch (ReplaceFileContents(fileName_, rtf)) {
+    case SaveStatus::Ok:
+      break;
+    case SaveStatus::CannotCreate:
+      throw Error(FormatMessage("Impossible de créer le fichier %s", fileName_));
+    case SaveStatus::WriteFailed:
+      throw Error("Erreur à l'enregistrement de flux");
+  }
+  reportEdit_->document()->setModified(false);
+}
+
+void ReportWindow::openReport() {
+  if (isModified() && !askToSave()) return;
+  FileRequest request;
+  request.title = QStringLiteral("Ouvrir un fichier texte");
+  request.filter = kFilter;
+  request.defaultSuffix = kDefaultSuffix;
+  request.initialPath = lastOpened_;
+  request.helpContext = 0;
+  const auto chosen = GetFileName(this, request);
+  if (!chosen) return;
+  lastOpened_ = *chosen;
+  fileName_ = chosen->toStdString();
+  setWindowTitle(FilePart(fileName_));
+  loadFile(fileName_);
+  reportEdit_->document()->setModified(false);
+  show();
+  raise();
+  activateWindow();
+}
+
+void ReportWindow::loadFile(const std::string& path) {
+  std::string bytes;
+  switch (ReadFileContents(path, bytes, kMaxReportFileSize)) {
+    case ReadStatus::Ok:
+      break;
+    case ReadStatus::CannotOpen:
+      throw Error(FormatMessage("Impossible d'ouvrir le fichier %s", path));
+    case ReadStatus::ReadFailed:
+      throw Error("Erreur au chargement de flux");
+  }
+  BusyCursor busy;
+  std::optional<RichDocument> document = ReadRtf(bytes);
+  if (!document) {
+    CharFormat base;  // the window's own font
+    document = ReadPlainText(bytes, base);
+  }
+  reportEdit_->clear();
+  LoadDocument(*document, *reportEdit_->document());
+  QTextCursor cursor = reportEdit_->textCursor();
+  cursor.movePosition(QTextCursor::Start);
+  reportEdit_->setTextCursor(cursor);
+}
+
+int ReportWindow::printCopies(QPrinter& printer, int copies) {
+  // We make the copies ourselves, each from a new page, so the printer must not repeat them.
+  printer.setCopyCount(1);
+  printer.setFullPage(false);
+  QPainter painter;
+  if (!painter.begin(&printer)) throw Error("Impossible d'imprimer le vorel");
+  const std::unique_ptr<QTextDocument> doc =
+      LayOutForDevice(*reportEdit_->document(), *painter.device());
+  const QRectF page(0, 0, painter.device()->width(), painter.device()->height());
+  const int pages = doc->pageCount();
+  int printed = 0;
+  for (int copy = 0; copy < copies; ++copy) {
+    for (int p = 0; p < pages; ++p) {
+      if (printed > 0) printer.newPage();
+      painter.save();
+      painter.translate(0, -p * page.height());
+      doc->drawContents(&painter, page.translated(0, p * page.height()));
+      painter.restore();
+      ++printed;
+    }
+  }
+  painter.end();
+  return printed;
+}
+
+void ReportWindow::printReport() {
+  QPrinter printer(QPrinter::HighResolution);
+  const auto copies = RunPrintDialog(this, printer, 8);
+  if (!copies) return;
+  printer.setDocName(windowTitle().left(31));
+  printCopies(printer, std::max(1, *copies));
+}
+
+void ReportWindow::copyReport() {
+  QTextCursor cursor = reportEdit_->textCursor();
+  if (!cursor.hasSelection()) {
+    cursor.select(QTextCursor::Document);
+    reportEdit_->setTextCursor(cursor);
+  }
+  // Plain text, HTML and RTF, so a word processor keeps the fonts and the bold.
+  auto* mime = new QMimeData;
+  QString plain = cursor.selection().toPlainText();
+  mime->setText(plain);
+  mime->setHtml(cursor.selection().toHtml());
+  const std::string rtf = WriteRtf(SaveSelection(cursor));
+  mime->setData(QStringLiteral("text/rtf"), QByteArray::fromStdString(rtf));
+  mime->setData(QStringLiteral("application/rtf"), QByteArray::fromStdString(rtf));
+  QApplication::clipboard()->setMimeData(mime);
+  cursor.setPosition(cursor.selectionStart());
+  reportEdit_->setTextCursor(cursor);
+  reportEdit_->ensureCursorVisible();
+}
+
+void ReportWindow::closeEvent(QCloseEvent* event) {
+  bool mayClose = false;
+  RunGuarded([&] { mayClose = !isModified() || askToSave(); });
+  // Closing only hides the window: its text, file name and flag stay.
+  if (mayClose)
+    event->accept();
+  else
+    event->ignore();
+}
+
+}  // namespace vorel

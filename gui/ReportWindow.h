@@ -1,0 +1,62 @@
+// The report window. It shows one report, lets the user edit it, saves it as RTF, opens saved
+// reports, prints and copies; it asks before unsaved changes are lost.
+#pragma once
+
+#include <QWidget>
+#include <string>
+
+class QFrame;
+class QPrinter;
+class QTextEdit;
+
+namespace vorel {
+
+struct Report;
+struct RichDocument;
+
+class ReportWindow : public QWidget {
+  Q_OBJECT
+
+ public:
+  ReportWindow();
+
+  // Creation step: the placement kept in the settings.
+  void restorePlacement();
+
+  // What the composition does with the window: caption, content, caret at the start, no file
+  // name, shown in front. The report counts as unsaved.
+  void showReport(const Report& report);
+
+  void saveReport();
+  void openReport();
+  void printReport();
+  void copyReport();
+
+  // The file the report was last saved to or opened from; empty for a new report.
+  const std::string& fileName() const { return fileName_; }
+  bool isModified() const;
+  // The report's name in the save question: the file name, or "ce vorel".
+  QString reportName() const;
+  RichDocument content() const;
+
+  // Lays the document out on the printer's printable area and prints it copies times, each
+  // copy from a new page. Returns the number of pages printed.
+  int printCopies(QPrinter& printer, int copies);
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+
+ private:
+  // The save question; true when the pending action goes on.
+  bool askToSave();
+  void layOutChildren();
+  void loadFile(const std::string& path);
+
+  QFrame* toolbar_;
+  QTextEdit* reportEdit_;
+  std::string fileName_;
+  QString lastOpened_;
+};
+
+}  // namespace vorel

@@ -1,0 +1,24 @@
+# Every window and dialog, and what they share.
+set(VOREL_LAYER_SOURCES
+  gui/AboutBox.cpp
+  gui/Desktop.cpp
+  gui/DialogLook.cpp
+  gui/Dialogs.cpp
+  gui/Guard.h
+  gui/BusyCursor.h
+  gui/HelpWindow.cpp
+  gui/LogoWindow.cpp
+  gui/MainWindow.cpp
+  gui/PersonChooser.cpp
+  gui/PersonEntryDialog.cpp
+  gui/NameEdit.cpp
+  gui/Placement.cpp
+  gui/RegisterEditor.cpp
+  gui/RegisterGrid.cpp
+  gui/RegisterModel.cpp
+  gui/ReportWindow.cpp
+  gui/SplashWindow.cpp
+  gui/TimedWait.cpp
+  gui/UrlLabel.cpp
+  resources/vorel.qrc
+)

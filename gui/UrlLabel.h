@@ -1,0 +1,53 @@
+// A label that looks like a link, opens its address when clicked, shows a second colour while
+// the left button is held on it, and copies its text from a one-item menu.
+#pragma once
+
+#include <QColor>
+#include <QLabel>
+
+class QMenu;
+
+namespace vorel {
+
+class UrlLabel : public QLabel {
+  Q_OBJECT
+  Q_PROPERTY(QString url READ url WRITE setUrl)
+  Q_PROPERTY(QColor activeColor READ activeColor WRITE setActiveColor)
+
+ public:
+  explicit UrlLabel(QWidget* parent = nullptr);
+  ~UrlLabel() override;
+
+  QString url() const { return url_; }
+  void setUrl(const QString& url) { url_ = url; }
+  // The text's colour while the left button is held down on the label.
+  QColor activeColor() const { return activeColor_; }
+  void setActiveColor(const QColor& color) { activeColor_ = color; }
+
+  QColor fontColor() const;
+  void setFontColor(const QColor& color);
+
+  // The address a click opens: url unless it is blank, else the caption.
+  QString target() const;
+  void click();
+  void copy();  // the caption, not url, as plain text
+
+  QMenu* contextMenu() const { return menu_; }
+
+ signals:
+  void clicked();  // the window's own click handler runs before the address is opened
+
+ protected:
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+  void contextMenuEvent(QContextMenuEvent* event) override;
+
+ private:
+  QString url_;
+  QColor activeColor_{128, 0, 128};
+  QColor savedColor_;
+  bool pressed_ = false;
+  QMenu* menu_;
+};
+
+}  // namespace vorel

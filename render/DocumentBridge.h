@@ -1,0 +1,31 @@
+// Between the report as data (RichDocument) and the text control's QTextDocument.
+#pragma once
+
+#include <memory>
+
+#include "document/RichDocument.h"
+
+class QPaintDevice;
+class QTextCursor;
+class QTextDocument;
+
+namespace vorel {
+
+// Indents are kept in twips in the data and in pixels of 1/96 inch in the control.
+inline double TwipsToPixels(int twips) {
+  return twips / 15.0;
+}
+int PixelsToTwips(double pixels);
+
+// Replaces the whole content of the control's document.
+void LoadDocument(const RichDocument& source, QTextDocument& target);
+
+// The whole document, or only the selection of a cursor.
+RichDocument SaveDocument(const QTextDocument& source);
+RichDocument SaveSelection(const QTextCursor& cursor);
+
+// A copy of the document laid out in pages of the device's whole area, with no margin of our
+// own; indents keep their size in points at the device's resolution.
+std::unique_ptr<QTextDocument> LayOutForDevice(const QTextDocument& source, QPaintDevice& device);
+
+}  // namespace vorel

@@ -1,0 +1,5 @@
+# What the system tells through Qt Core.
+set(VOREL_LAYER_SOURCES
+  system/LocaleNames.cpp
+  system/ProgramPaths.cpp
+)

@@ -1,0 +1,137 @@
+// The settings file: reading and writing single entries the classic way.
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "base/Error.h"
+#include "base/ProfileFile.h"
+
+namespace vorel {
+namespace {
+
+namespace fs = std::filesystem;
+
+class ProfileFileTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    dir_ = fs::temp_directory_path() / ("vorel-ini-" + std::to_string(::getpid()));
+    fs::remove_all(dir_);
+    fs::create_directories(dir_);
+    path_ = (dir_ / "vorel.ini").string();
+  }
+  void TearDown() override { fs::remove_all(dir_); }
+  void Write(const std::string& text) { std::ofstream(path_, std::ios::binary) << text; }
+  std::string Read() {
+    std::ifstream in(path_, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+  }
+  fs::path dir_;
+  std::string path_;
+};
+
+TEST_F(ProfileFileTest, FirstRunFileByteForByte) {
+  ProfileFile ini(path_);
+  EXPECT_FALSE(fs::exists(path_));
+  ini.EraseSection("MainW");  // erasing in a missing file creates nothing
+  EXPECT_FALSE(fs::exists(path_));
+  ini.WriteInteger("MainW", "x", 10);
+  ini.WriteInteger("MainW", "y", 10);
+  ini.WriteInteger("AnalWin", "x", 212);
+  ini.WriteInteger("AnalWin", "y", 234);
+  ini.WriteInteger("AnalWin", "w", 600);
+  ini.WriteInteger("AnalWin", "h", 300);
+  ini.WriteString("AnalWin", "Maxi", "0");
+  EXPECT_EQ(Read(),
+            "[MainW]\r\nx=10\r\ny=10\r\n\r\n[AnalWin]\r\nx=212\r\ny=234\r\nw=600\r\nh=300\r\n"
+            "Maxi=0\r\n");
+  // The second run erases [MainW] and writes it anew, after [AnalWin].
+  ini.EraseSection("MainW");
+  ini.WriteInteger("MainW", "x", -3);
+  ini.WriteInteger("MainW", "y", 40);
+  ini.WriteInteger("AnalWin", "x", 5);
+  EXPECT_EQ(Read(),
+            "[AnalWin]\r\nx=5\r\ny=234\r\nw=600\r\nh=300\r\nMaxi=0\r\n\r\n[MainW]\r\nx=-3\r\n"
+            "y=40\r\n");
+}
+
+TEST_F(ProfileFileTest, HandEditedFileKeepsItsOtherLinesAndOrder) {
+  Write(
+      "; my notes\n[Other]\nkeep=1\n\n[analwin]\nX = 7\ncolour=blue\n\n[MainW]\nx=1\n"
+      "mine=2\n");
+  ProfileFile ini(path_);
+  EXPECT_EQ(ini.ReadInteger("AnalWin", "x", 0), 7);  // names without case, blanks trimmed
+  ini.WriteInteger("ANALWIN", "x", 8);               // in place
+  ini.WriteInteger("AnalWin", "h", 300);             // at the end of its section
+  ini.EraseSection("MainW");                         // the hand-added key goes with it
+  EXPECT_EQ(Read(),
+            "; my notes\r\n[Other]\r\nkeep=1\r\n\r\n[analwin]\r\nx=8\r\ncolour=blue\r\nh=300\r\n");
+  EXPECT_EQ(ini.ReadString("Other", "keep", "?"), "1");
+  EXPECT_EQ(ini.ReadString("Other", "absent", "?"), "?");
+  EXPECT_EQ(ini.ReadString("Absent", "keep", "?"), "?");
+}
+
+TEST_F(ProfileFileTest, IntegersReadTheClassicWay) {
+  const struct {
+    const char* value;
+    int expected;
+  } cases[] = {{"0x20", 32},
+               {"0X20", 32},
+               {"$20", 32},
+               {" -5", -5},
+               {"+12", 12},
+               {"abc", 99},
+               {"", 99},
+               {"12abc", 99},
+               {"-$10", -16},
+               {"2147483647", INT_MAX},
+               {"-2147483648", INT_MIN},
+               {"2147483648", 99},
+               {"0x", 99},
+               {"-", 99},
+               {"$ff", 255},
+               {"1 2", 99}};
+  ProfileFile ini(path_);
+  for (const auto& c : cases) {
+    ini.WriteString("S", "k", c.value);
+    EXPECT_EQ(ini.ReadInteger("S", "k", 99), c.expected) << '"' << c.value << '"';
+  }
+  EXPECT_EQ(ini.ReadInteger("S", "missing", 42), 42);
+}
+
+TEST_F(ProfileFileTest, FailedWriteIsReportedWithTheFileName) {
+  // A folder where the file should be: it can be neither read nor replaced.
+  fs::create_directory(path_);
+  ProfileFile ini(path_);
+  try {
+    ini.WriteInteger("MainW", "x", 1);
+    FAIL() << "the write should have failed";
+  } catch (const Error& e) {
+    EXPECT_STREQ(e.what(), "Impossible d'écrire dans vorel.ini");
+  }
+  EXPECT_EQ(ini.ReadInteger("MainW", "x", 10), 10);
+}
+
+TEST_F(ProfileFileTest, CreatesTheConfigurationFolder) {
+  const std::string nested = (dir_ / "a" / "b" / "vorel.ini").string();
+  ProfileFile ini(nested);
+  ini.WriteString("MainW", "x", "3");
+  EXPECT_EQ(ProfileFile(nested).ReadInteger("MainW", "x", 0), 3);
+}
+
+TEST(ProfileFilePath, FollowsXdgConfigHome) {
+  const char* old = std::getenv("XDG_CONFIG_HOME");
+  const std::string saved = old ? old : "";
+  ::setenv("XDG_CONFIG_HOME", "/tmp/xdg-here", 1);
+  EXPECT_EQ(ProfileFile::DefaultPath(), "/tmp/xdg-here/vorel.ini");
+  ::setenv("XDG_CONFIG_HOME", "", 1);
+  EXPECT_EQ(ProfileFile::DefaultPath(), std::string(std::getenv("HOME")) + "/.config/vorel.ini");
+  if (old)
+    ::setenv("XDG_CONFIG_HOME", saved.c_str(), 1);
+  else
+    ::unsetenv("XDG_CONFIG_HOME");
+}
+
+}  // namespace
+}  // namespace vorel

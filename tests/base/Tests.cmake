@@ -1,0 +1,8 @@
+list(APPEND VOREL_CORE_TEST_SOURCES
+  base/ErrorTest.cpp
+  base/ProfileFileTest.cpp
+)
+list(APPEND VOREL_GUI_TEST_SOURCES
+)
+list(APPEND VOREL_GUI_TEST_CLASSES
+)

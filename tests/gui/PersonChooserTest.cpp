@@ -1,0 +1,166 @@
+// The person chooser: layout, the copy made at each showing, the current row kept between
+// showings, and the keys and clicks of its grid.
+#include <QHeaderView>
+#include <QPushButton>
+#include <QTest>
+
+#include "DialogDriver.h"
+#include "GuiTest.h"
+#include "ScriptedDesktop.h"
+#include "gui/Dialogs.h"
+#include "gui/MainWindow.h"
+#include "gui/PersonChooser.h"
+#include "gui/PersonEntryDialog.h"
+#include "gui/RegisterEditor.h"
+#include "gui/RegisterGrid.h"
+
+namespace vorel {
+
+using test::ExecWith;
+
+namespace {
+
+RegisterList Persons(int count) {
+  RegisterList list;
+  for (int i = 1; i <= count; ++i)
+    list.persons.push_back({"P" + std::to_string(i), std::to_string(10 + i) + "/03/1962"});
+  return list;
+}
+
+}  // namespace
+
+class PersonChooserTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void layout() {
+    PersonChooser c;
+    QCOMPARE(c.windowTitle(), QString("Choix d'une personne"));
+    QCOMPARE(c.size(), QSize(464, 369));
+    QCOMPARE(c.minimumSize(), c.maximumSize());
+    QVERIFY(c.font().bold());
+    const struct {
+      QWidget* widget;
+      QRect place;
+      const char* caption;
+    } rows[] = {
+        {test::Child<QFrame>(c, "bevel"), {8, 8, 449, 313}, nullptr},
+        {test::Child<RegisterGrid>(c, "personGrid"), {24, 24, 417, 281}, nullptr},
+        {test::Child<QPushButton>(c, "okButton"), {296, 332, 77, 27}, "OK"},
+        {test::Child<QPushButton>(c, "cancelButton"), {380, 332, 77, 27}, "Annuler"},
+    };
+    for (const auto& row : rows) {
+      QVERIFY2(row.widget->geometry() == row.place, row.widget->objectName().toLatin1());
+      if (auto* button = qobject_cast<QPushButton*>(row.widget))
+        QCOMPARE(button->text(), QString::fromUtf8(row.caption));
+    }
+    QVERIFY(test::Child<QPushButton>(c, "okButton")->isDefault());
+    QCOMPARE(c.focusWidget(), test::Child<QPushButton>(c, "okButton"));
+    QCOMPARE(test::Child<RegisterGrid>(c, "personGrid")->palette().color(QPalette::Base),
+             QColor(0, 255, 255));
+    QVERIFY(!test::Child<RegisterGrid>(c, "personGrid")->font().bold());
+    QCOMPARE(test::Child<RegisterGrid>(c, "personGrid")->horizontalHeader()->defaultSectionSize(),
+             132);
+
+    c.fill(Persons(1));
+    QCOMPARE(test::Child<RegisterGrid>(c, "personGrid")->columnWidth(0), 300);
+    QCOMPARE(test::Child<RegisterGrid>(c, "personGrid")->columnWidth(1), 317);
+    QCOMPARE(test::Child<RegisterGrid>(c, "personGrid")
+                 ->model()
+                 ->headerData(0, Qt::Horizontal)
+                 .toString(),
+             QString("Nom et prénom(s)"));
+    QCOMPARE(test::Child<RegisterGrid>(c, "personGrid")
+                 ->model()
+                 ->headerData(1, Qt::Horizontal)
+                 .toString(),
+             QString("Date de naissance"));
+  }
+
+  void showsACopyAndKeepsItsRow() {
+    PersonChooser c;
+    RegisterList list = Persons(6);
+    list.persons[0].name = "\xC9MILE";  // Windows-1252 bytes are shown as their letters
+    c.fill(list);
+    QCOMPARE(c.currentRow(), 1);
+    QCOMPARE(test::Child<RegisterGrid>(c, "personGrid")->model()->index(0, 0).data().toString(),
+             QString("ÉMILE"));
+    // A copy: what happens to the list later is not seen until the next showing.
+    list.persons[1].name = "CHANGED";
+    QCOMPARE(test::Child<RegisterGrid>(c, "personGrid")->model()->index(1, 0).data().toString(),
+             QString("P2"));
+
+    // Row 5 chosen, then cancelled: the next showing starts there.
+    QCOMPARE(ExecWith(c,
+                      [&] {
+                        for (int i = 0; i < 4; ++i)
+                          QTest::keyClick(test::Child<RegisterGrid>(c, "personGrid"), Qt::Key_Down);
+                        QTest::keyClick(test::Child<RegisterGrid>(c, "personGrid"), Qt::Key_Escape);
+                      }),
+             int(QDialog::Rejected));
+    QCOMPARE(c.currentRow(), 5);
+    c.fill(list);
+    QCOMPARE(c.currentRow(), 5);
+    QCOMPARE(c.chosenPerson(), list.persons[4]);
+
+    // Three persons deleted meanwhile: the last row is current.
+    list.persons.resize(3);
+    c.fill(list);
+    QCOMPARE(c.currentRow(), 3);
+    QVERIFY(test::Child<RegisterGrid>(c, "personGrid")->selectionModel()->isRowSelected(2, {}));
+    QCOMPARE(c.chosenPerson(), list.persons[2]);
+  }
+
+  void keysAndClicks() {
+    PersonChooser c;
+    c.fill(Persons(3));
+    // Enter in the grid confirms; a double click only selects; the heading is never chosen.
+    int result = ExecWith(c, [&] {
+      QTest::keyClick(test::Child<RegisterGrid>(c, "personGrid"), Qt::Key_Up);
+      QCOMPARE(c.currentRow(), 1);
+      QTest::mouseClick(test::Child<RegisterGrid>(c, "personGrid")->horizontalHeader()->viewport(),
+                        Qt::LeftButton, {}, QPoint(10, 5));
+      QCOMPARE(c.currentRow(), 1);
+      const QPoint second =
+          test::Child<RegisterGrid>(c, "personGrid")
+              ->visualRect(test::Child<RegisterGrid>(c, "personGrid")->model()->index(1, 0))
+              .center();
+      QTest::mouseDClick(test::Child<RegisterGrid>(c, "personGrid")->viewport(), Qt::LeftButton, {},
+                         second);
+      QVERIFY(c.isVisible());
+      QCOMPARE(c.currentRow(), 2);
+      QTest::keyClick(test::Child<RegisterGrid>(c, "personGrid"), Qt::Key_Return);
+    });
+    QCOMPARE(result, int(QDialog::Accepted));
+    QCOMPARE(c.chosenPerson().name, std::string("P2"));
+
+    result = ExecWith(c, [&] { c.close(); });
+    QCOMPARE(result, int(QDialog::Rejected));
+    result = ExecWith(c, [&] { test::Child<QPushButton>(c, "cancelButton")->click(); });
+    QCOMPARE(result, int(QDialog::Rejected));
+    result = ExecWith(
+        c, [&] { QTest::keyClick(test::Child<QPushButton>(c, "okButton"), Qt::Key_Return); });
+    QCOMPARE(result, int(QDialog::Accepted));
+  }
+
+  void helpKeyInEveryRegisterDialog() {
+    test::ScriptedDesktop desktop;
+    PersonEntryDialog saisie;
+    RegisterEditor fichier("/nonexistent/VOREL.DAT", saisie);
+    PersonChooser choixP;
+    for (QDialog* dialog : std::initializer_list<QDialog*>{&fichier, &saisie, &choixP}) {
+      desktop.helpTopics.clear();
+      dialog->show();
+      QVERIFY(QTest::qWaitForWindowActive(dialog));
+      QTest::keyClick(dialog->focusWidget() ? dialog->focusWidget() : dialog, Qt::Key_F1);
+      QVERIFY2(desktop.helpTopics == std::vector<int>{1}, dialog->objectName().toLatin1());
+      dialog->hide();
+    }
+  }
+};
+
+VOREL_GUI_TEST(PersonChooserTest);
+
+}  // namespace vorel
+
+#include "PersonChooserTest.moc"

@@ -1,0 +1,344 @@
+// The report window's flows: save, open, print, copy and the save question, answered
+// through the dialog seam.
+#include <QApplication>
+#include <QClipboard>
+#include <QFile>
+#include <QImage>
+#include <QMimeData>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextBlock>
+#include <QTextEdit>
+#include <QTextLayout>
+#include <QToolButton>
+
+#include "GuiTest.h"
+#include "ScriptedDesktop.h"
+#include "base/FileIO.h"
+#include "document/Rtf.h"
+#include "gui/Guard.h"
+#include "gui/ReportWindow.h"
+#include "render/DocumentBridge.h"
+#include "report/Composition.h"
+
+namespace vorel {
+namespace {
+
+Report Martin() {
+  return ComposeReport("MARTIN PAUL HENRI", "14/03/1962", FrenchLocaleNames());
+}
+
+QByteArray ReadAll(const QString& path) {
+  QFile f(path);
+  return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+int PdfPages(const QString& path) {
+  return static_cast<int>(QString::fromLatin1(ReadAll(path))
+                              .count(QRegularExpression(QStringLiteral("/Type\\s*/Page[^s]"))));
+}
+
+}  // namespace
+
+class ReportWindowTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void layout() {
+    ReportWindow w;
+    QCOMPARE(w.geometry(), QRect(231, 225, 600, 300));
+    QCOMPARE(test::Child<QFrame>(w, "toolbar")->geometry(), QRect(0, 0, 600, 33));
+    QCOMPARE(test::Child<QTextEdit>(w, "reportEdit")->geometry(), QRect(0, 33, 600, 267));
+    const struct {
+      QToolButton* button;
+      int left;
+      const char* tip;
+    } buttons[] = {
+        {test::Child<QToolButton>(w, "saveButton"), 8, "Enregistrer"},
+        {test::Child<QToolButton>(w, "printButton"), 40, "Imprimer"},
+        {test::Child<QToolButton>(w, "copyButton"), 72, "Copier dans le Presse-papiers"}};
+    for (const auto& b : buttons) {
+      QCOMPARE(b.button->geometry(), QRect(b.left, 4, 25, 25));
+      QCOMPARE(b.button->toolTip(), QString::fromUtf8(b.tip));
+      QVERIFY(!b.button->icon().pixmap(18).isNull());
+    }
+    QCOMPARE(test::Child<QTextEdit>(w, "reportEdit")->document()->defaultFont().family(),
+             QString("Times New Roman"));
+    QCOMPARE(test::Child<QTextEdit>(w, "reportEdit")->document()->defaultFont().pointSize(), 12);
+    QCOMPARE(test::Child<QTextEdit>(w, "reportEdit")->horizontalScrollBarPolicy(),
+             Qt::ScrollBarAlwaysOff);
+    QCOMPARE(test::Child<QTextEdit>(w, "reportEdit")->lineWrapMode(), QTextEdit::WidgetWidth);
+    QVERIFY(!test::Child<QTextEdit>(w, "reportEdit")->tabChangesFocus());
+    QVERIFY(!w.isVisible());
+  }
+
+  void composedReportIsShownUnsavedAndTheQuestionNamesIt() {
+    test::ScriptedDesktop dialogs;
+    ReportWindow w;
+    const Report report = Martin();
+    w.showReport(report);
+    QVERIFY(w.isVisible());
+    QCOMPARE(w.windowTitle(), QString::fromStdString(report.caption));
+    QCOMPARE(w.content(), report.document);
+    QCOMPARE(test::Child<QTextEdit>(w, "reportEdit")->textCursor().position(), 0);
+    QVERIFY(w.isModified());
+    QVERIFY(w.fileName().empty());
+
+    dialogs.answers = {Answer::Cancel};
+    QVERIFY(!w.close());
+    QCOMPARE(dialogs.Texts(), QStringList{"Voulez-vous enregistrer ce vorel ?"});
+    QVERIFY(w.isVisible());
+
+    dialogs.answers = {Answer::No};
+    QVERIFY(w.close());
+    QVERIFY(!w.isVisible());
+    // Closing only hides: the text and the flag stay.
+    QVERIFY(w.isModified());
+    QCOMPARE(w.content(), report.document);
+  }
+
+  void saveNamesTheWindowAfterTheFileAndProposesItAgain() {
+    QTemporaryDir dir;
+    test::ScriptedDesktop dialogs;
+    ReportWindow w;
+    w.showReport(Martin());
+    const QString path = dir.filePath("dupont.RTF");
+    dialogs.files = {path};
+    test::Child<QToolButton>(w, "saveButton")->click();
+    QCOMPARE(dialogs.fileRequests.size(), size_t(1));
+    const FileRequest& r = dialogs.fileRequests[0];
+    QVERIFY(r.save);
+    QCOMPARE(r.title, QString("Enregistrer le vorel dans un fichier texte"));
+    QCOMPARE(r.filter, QString("Fichiers vorel (*.RTF)"));
+    QCOMPARE(r.defaultSuffix, QString("RTF"));
+    QCOMPARE(r.initialPath, QString());
+    QCOMPARE(r.helpContext, 7);
+    QCOMPARE(w.windowTitle(), QString("dupont.RTF"));
+    QCOMPARE(w.fileName(), path.toStdString());
+    QVERIFY(!w.isModified());
+    QCOMPARE(ReadAll(path).toStdString(), WriteRtf(w.content()));
+
+    // Closing now asks nothing; after an edit the question names the file.
+    QVERIFY(w.close());
+    QVERIFY(dialogs.boxes.empty());
+    w.show();
+    QTest::keyClicks(test::Child<QTextEdit>(w, "reportEdit"), "x");
+    QVERIFY(w.isModified());
+    dialogs.answers = {Answer::Cancel};
+    QVERIFY(!w.close());
+    QCOMPARE(dialogs.Texts().last(), QString("Voulez-vous enregistrer dupont.RTF ?"));
+
+    // A second save opens the dialog on the same full path.
+    dialogs.files = {path};
+    test::Child<QToolButton>(w, "saveButton")->click();
+    QCOMPARE(dialogs.fileRequests.back().initialPath, path);
+    QVERIFY(!w.isModified());
+  }
+
+  void openRestoresFormattingAndReadsPlainText() {
+    QTemporaryDir dir;
+    test::ScriptedDesktop dialogs;
+    const Report report = Martin();
+    const QString rtfPath = dir.filePath("martin.RTF");
+    QVERIFY(ReplaceFileContents(rtfPath.toStdString(), WriteRtf(report.document)) ==
+            SaveStatus::Ok);
+
+    ReportWindow w;
+    dialogs.files = {rtfPath};
+    w.openReport();
+    QCOMPARE(dialogs.fileRequests[0].title, QString("Ouvrir un fichier texte"));
+    QVERIFY(!dialogs.fileRequests[0].save);
+    QVERIFY(w.isVisible());
+    QCOMPARE(w.windowTitle(), QString("martin.RTF"));
+    QCOMPARE(w.content(), report.document);  // fonts, bold, indents, run by run
+    QVERIFY(!w.isModified());
+
+    // Not RTF: plain text, one paragraph per line, Windows-1252 when not UTF-8.
+    const QString textPath = dir.filePath("notes.txt");
+    QFile f(textPath);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write("premi\xE8re ligne\r\nseconde\rtroisi\xE8me\n");
+    f.close();
+    dialogs.files = {textPath};
+    w.openReport();
+    QCOMPARE(test::Child<QTextEdit>(w, "reportEdit")->toPlainText(),
+             QString::fromUtf8("première ligne\nseconde\ntroisième"));
+    QCOMPARE(dialogs.fileRequests.back().initialPath, rtfPath);  // starts on the last file
+    QVERIFY(dialogs.boxes.empty());
+  }
+
+  void questionWhileOpening() {
+    QTemporaryDir dir;
+    test::ScriptedDesktop dialogs;
+    ReportWindow w;
+    const Report report = Martin();
+    w.showReport(report);
+    // "Annuler": no open dialog, nothing changes.
+    dialogs.answers = {Answer::Cancel};
+    w.openReport();
+    QVERIFY(dialogs.fileRequests.empty());
+    QCOMPARE(w.content(), report.document);
+    QVERIFY(w.isModified());
+    // "&Oui", then the save dialog cancelled: the open dialog still comes.
+    dialogs.answers = {Answer::Yes};
+    dialogs.files = {QString(), QString()};
+    w.openReport();
+    QCOMPARE(dialogs.fileRequests.size(), size_t(2));
+    QVERIFY(dialogs.fileRequests[0].save);
+    QVERIFY(!dialogs.fileRequests[1].save);
+    QVERIFY(w.isModified());
+  }
+
+  void yesThenCancelledSaveStillCloses() {
+    test::ScriptedDesktop dialogs;
+    ReportWindow w;
+    w.showReport(Martin());
+    dialogs.answers = {Answer::Yes};
+    dialogs.files = {QString()};
+    QVERIFY(w.close());
+    QVERIFY(w.isModified());
+    // A later open asks again.
+    dialogs.answers = {Answer::Cancel};
+    w.openReport();
+    QCOMPARE(dialogs.Texts().size(), 2);
+  }
+
+  void failedSaveKeepsTheOldFileAndTheFlag() {
+    QTemporaryDir dir;
+    test::ScriptedDesktop dialogs;
+    ReportWindow w;
+    w.showReport(Martin());
+    const QString path = dir.filePath("old.RTF");
+    QVERIFY(ReplaceFileContents(path.toStdString(), "{\\rtf1 old}") == SaveStatus::Ok);
+
+    SetWriteFailureAfterForTesting(100);
+    dialogs.files = {path};
+    test::Child<QToolButton>(w, "saveButton")->click();
+    SetWriteFailureAfterForTesting(std::nullopt);
+    QCOMPARE(dialogs.Texts(), QStringList{"Erreur à l'enregistrement de flux."});
+    QCOMPARE(w.windowTitle(), QString("old.RTF"));
+    QCOMPARE(w.fileName(), path.toStdString());
+    QVERIFY(w.isModified());
+    QCOMPARE(ReadAll(path), QByteArray("{\\rtf1 old}"));
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files).size(), 1);  // no temporary file left
+
+    // A folder that does not exist: the file cannot be created.
+    const QString nowhere = dir.filePath("absent/x.RTF");
+    dialogs.files = {nowhere};
+    test::Child<QToolButton>(w, "saveButton")->click();
+    QCOMPARE(dialogs.Texts().last(), "Impossible de créer le fichier " + nowhere + ".");
+
+    // Asked for by the question while closing: the window stays open.
+    dialogs.answers = {Answer::Yes};
+    dialogs.files = {nowhere};
+    QVERIFY(!w.close());
+    QVERIFY(w.isVisible());
+  }
+
+  void failedOpenNamesTheFileButKeepsTheText() {
+    test::ScriptedDesktop dialogs;
+    ReportWindow w;
+    const Report report = Martin();
+    w.showReport(report);
+    w.hide();
+    dialogs.answers = {Answer::No};
+    dialogs.files = {QStringLiteral("/nonexistent/lost.RTF")};
+    RunGuarded([&] { w.openReport(); });
+    QCOMPARE(dialogs.Texts().last(),
+             QString("Impossible d'ouvrir le fichier /nonexistent/lost.RTF."));
+    QCOMPARE(w.windowTitle(), QString("lost.RTF"));
+    QCOMPARE(w.fileName(), std::string("/nonexistent/lost.RTF"));
+    QCOMPARE(w.content(), report.document);
+    QVERIFY(w.isModified());
+    QVERIFY(!w.isVisible());
+  }
+
+  void copyWholeReportOrSelection() {
+    ReportWindow w;
+    const Report report = Martin();
+    w.showReport(report);
+    QTextCursor end = test::Child<QTextEdit>(w, "reportEdit")->textCursor();
+    end.movePosition(QTextCursor::End);
+    test::Child<QTextEdit>(w, "reportEdit")->setTextCursor(end);
+    test::Child<QToolButton>(w, "copyButton")->click();
+    const QMimeData* mime = QApplication::clipboard()->mimeData();
+    QCOMPARE(mime->text(), QString::fromStdString(report.document.PlainText()));
+    const auto copied = ReadRtf(mime->data(QStringLiteral("text/rtf")).toStdString());
+    QVERIFY(copied.has_value());
+    QCOMPARE(*copied, report.document);
+    QVERIFY(mime->hasHtml());
+    QCOMPARE(test::Child<QTextEdit>(w, "reportEdit")->textCursor().position(), 0);
+    QVERIFY(!test::Child<QTextEdit>(w, "reportEdit")->textCursor().hasSelection());
+
+    // A selection: only it, and the caret where it began.
+    QTextCursor c = test::Child<QTextEdit>(w, "reportEdit")->textCursor();
+    c.setPosition(2);
+    c.setPosition(12, QTextCursor::KeepAnchor);
+    test::Child<QTextEdit>(w, "reportEdit")->setTextCursor(c);
+    test::Child<QToolButton>(w, "copyButton")->click();
+    QCOMPARE(QApplication::clipboard()->text(), QString("Vorel de M"));
+    QCOMPARE(test::Child<QTextEdit>(w, "reportEdit")->textCursor().position(), 2);
+  }
+
+  void printLayoutKeepsTheIndentsInPoints() {
+    ReportWindow w;
+    w.showReport(Martin());
+    // A 300 dpi page: 50 points of indent are 208 device pixels on both sides.
+    QImage page(2480, 3508, QImage::Format_RGB32);
+    page.setDotsPerMeterX(11811);
+    page.setDotsPerMeterY(11811);
+    const auto doc = LayOutForDevice(*test::Child<QTextEdit>(w, "reportEdit")->document(), page);
+    QCOMPARE(doc->pageSize(), QSizeF(2480, 3508));
+    const QTextBlock title = doc->findBlockByNumber(2);
+    QCOMPARE(title.text().left(9), QString("Vorel de "));
+    QVERIFY(qAbs(title.layout()->lineAt(0).x() - 208.3) < 1.5);
+    const QTextBlock body = doc->findBlockByNumber(7);
+    QVERIFY(body.layout()->lineCount() > 1);
+    for (int i = 0; i < body.layout()->lineCount(); ++i) {
+      const QTextLine line = body.layout()->lineAt(i);
+      QVERIFY(qAbs(line.x() - 208.3) < 1.5);
+      QVERIFY(line.x() + line.width() <= 2480 - 208.3 + 1.5);
+    }
+    // The text keeps its size in points: 12 points are 50 pixels at 300 dpi.
+    QVERIFY(qAbs(body.layout()->lineAt(0).height() - 50 * 1.15) < 12);
+  }
+
+  void printsCompleteCopiesEachOnNewPages() {
+    QTemporaryDir dir;
+    test::ScriptedDesktop dialogs;
+    ReportWindow w;
+    w.showReport(Martin());
+    dialogs.printFile = dir.filePath("one.pdf");
+    dialogs.copies = {1};
+    test::Child<QToolButton>(w, "printButton")->click();
+    const int pagesPerCopy = PdfPages(dialogs.printFile);
+    QVERIFY(pagesPerCopy >= 2);
+
+    dialogs.printFile = dir.filePath("three.pdf");
+    dialogs.copies = {3};
+    test::Child<QToolButton>(w, "printButton")->click();
+    QCOMPARE(PdfPages(dialogs.printFile), 3 * pagesPerCopy);
+    // The job is named after the caption, cut to 31 characters: the PDF's title is a UTF-16
+    // string that ends right after "mercredi 14 ".
+    const QString name = w.windowTitle().left(31);
+    QCOMPARE(name, QString("MARTIN PAUL HENRI (mercredi 14 "));
+    QByteArray tail;
+    for (QChar ch : QString("mercredi 14 ")) tail += char(0), tail += char(ch.unicode());
+    tail += ')';
+    QVERIFY(ReadAll(dialogs.printFile).contains(tail));
+
+    // Cancelled: nothing printed.
+    dialogs.printFile = dir.filePath("none.pdf");
+    dialogs.copies = {0};
+    test::Child<QToolButton>(w, "printButton")->click();
+    QVERIFY(!QFile::exists(dialogs.printFile));
+    QVERIFY(dialogs.boxes.empty());
+  }
+};
+
+VOREL_GUI_TEST(ReportWindowTest);
+
+}  // namespace vorel
+
+#include "ReportWindowTest.moc"

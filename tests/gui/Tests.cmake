@@ -1,0 +1,17 @@
+list(APPEND VOREL_CORE_TEST_SOURCES
+)
+list(APPEND VOREL_GUI_TEST_SOURCES
+  gui/DialogDriver.h
+  gui/AboutBoxTest.cpp
+  gui/RegisterEditorTest.cpp
+  gui/PersonEntryDialogTest.cpp
+  gui/PersonChooserTest.cpp
+  gui/ReportWindowTest.cpp
+)
+list(APPEND VOREL_GUI_TEST_CLASSES
+  AboutBoxTest
+  RegisterEditorTest
+  PersonEntryDialogTest
+  PersonChooserTest
+  ReportWindowTest
+)

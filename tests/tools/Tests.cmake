@@ -1,8 +1,0 @@
-list(APPEND VOREL_CORE_TEST_SOURCES
-)
-list(APPEND VOREL_GUI_TEST_SOURCES
-  tools/ReportToolTest.cpp
-)
-list(APPEND VOREL_GUI_TEST_CLASSES
-  ReportToolTest
-)
