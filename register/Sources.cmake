@@ -1,5 +1,7 @@
 list(APPEND VOREL_CORE_SOURCES
   register/DateText.cpp
+  register/PersonName.cpp
+  register/PersonsCsv.cpp
   register/RegisterFile.cpp
 )
 list(APPEND VOREL_GUI_SOURCES
