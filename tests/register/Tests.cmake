@@ -1,4 +1,5 @@
 list(APPEND VOREL_CORE_TEST_SOURCES
+  register/PersonsCsvTest.cpp
   register/RegisterFileTest.cpp
 )
 list(APPEND VOREL_GUI_TEST_SOURCES
