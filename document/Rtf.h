@@ -1,5 +1,5 @@
 // The RTF codec of the report: the writer of what Vorel saves and the reader of what other
-// programs write, both over RichDocument.
+// programs write, both over RichDocument. The entry points of RtfWriter and RtfReader.
 #pragma once
 
 #include <optional>
