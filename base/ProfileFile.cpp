@@ -8,6 +8,7 @@
 #include <fstream>
 #include <vector>
 
+#include "base/AsciiCase.h"
 #include "base/Error.h"
 #include "base/FileIO.h"
 
@@ -25,16 +26,7 @@ std::string_view Trim(std::string_view s) {
 }
 
 bool SameName(std::string_view a, std::string_view b) {
-  a = Trim(a);
-  b = Trim(b);
-  if (a.size() != b.size()) return false;
-  for (size_t i = 0; i < a.size(); ++i) {
-    char x = a[i], y = b[i];
-    if (x >= 'a' && x <= 'z') x = static_cast<char>(x - 32);
-    if (y >= 'a' && y <= 'z') y = static_cast<char>(y - 32);
-    if (x != y) return false;
-  }
-  return true;
+  return EqualsIgnoringAsciiCase(Trim(a), Trim(b));
 }
 
 std::vector<std::string> ReadLines(const std::string& path) {

@@ -10,6 +10,7 @@
 #include <QMenu>
 #include <QMimeData>
 
+#include "base/AsciiCase.h"
 #include "base/Cp1252.h"
 
 namespace vorel {
@@ -32,9 +33,10 @@ QString FilterText(const QString& text) {
 
 void NameEdit::FilterKey(QChar& key) {
   const char16_t c = key.unicode();
-  if (c >= u'a' && c <= u'z')
-    key = QChar(static_cast<char16_t>(c - u'a' + u'A'));
-  else if (!(c == u' ' || c == 8 || (c >= u'A' && c <= u'Z')))
+  const char capital = c < 0x80 ? AsciiUpper(static_cast<char>(c)) : '\0';
+  if (capital == ' ' || c == 8 || (capital >= 'A' && capital <= 'Z'))
+    key = c == 8 ? key : QChar(capital);
+  else
     key = QChar();
 }
 

@@ -3,10 +3,11 @@
 
 #include <cstdio>
 
+#include "base/AsciiCase.h"
+
 namespace vorel {
 namespace {
 
-constexpr int kMonthLengths[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
 constexpr int kSignThreshold[12] = {20, 20, 21, 20, 21, 21, 22, 23, 23, 23, 22, 23};
 constexpr const char* kSigns[12] = {"Capricorne", "Verseau", "Poissons", "Bélier",
                                     "Taureau",    "Gémeaux", "Cancer",   "Lion",
@@ -62,20 +63,12 @@ const CalendarNames& FallbackNames() {
   // The same names with a capital: every one of them begins with an ASCII letter.
   static const CalendarNames names = [] {
     CalendarNames capitalised = FrenchLocaleNames();
-    const auto capitalise = [](std::string& name) { name[0] = static_cast<char>(name[0] - 32); };
+    const auto capitalise = [](std::string& name) { name[0] = AsciiUpper(name[0]); };
     for (std::string& day : capitalised.weekDays) capitalise(day);
     for (std::string& month : capitalised.months) capitalise(month);
     return capitalised;
   }();
   return names;
-}
-
-bool IsLeap(int year) {
-  return year % 4 == 0 && (year % 100 != 0 || year % 400 == 0);
-}
-
-int MonthLength(int year, int month) {
-  return kMonthLengths[month - 1] + (month == 2 && IsLeap(year) ? 1 : 0);
 }
 
 int ClampDay(int day, int& month, int year) {

@@ -20,9 +20,6 @@ struct CalendarNames {
 const CalendarNames& FrenchLocaleNames();  // what a French locale gives: "lundi", "janvier"
 const CalendarNames& FallbackNames();      // when the system has none: "Lundi", "Janvier"
 
-bool IsLeap(int year);
-int MonthLength(int year, int month);
-
 // A day that exists in the month. Day 0 stands for the last day of the month before: month
 // steps back (January to December) and the caller uses the month as left here.
 int ClampDay(int day, int& month, int year);

@@ -26,11 +26,18 @@ bool ReadNumber(std::string_view text, size_t& pos, int& value) {
 
 }  // namespace
 
+bool IsLeap(int year) {
+  return year % 4 == 0 && (year % 100 != 0 || year % 400 == 0);
+}
+
+int MonthLength(int year, int month) {
+  static constexpr int kLengths[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+  return kLengths[month - 1] + (month == 2 && IsLeap(year) ? 1 : 0);
+}
+
 bool IsValidDate(int year, int month, int day) {
   if (year < 1 || year > 9999 || month < 1 || month > 12 || day < 1) return false;
-  static constexpr int kLengths[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-  const bool leap = year % 4 == 0 && (year % 100 != 0 || year % 400 == 0);
-  return day <= kLengths[month - 1] + (month == 2 && leap ? 1 : 0);
+  return day <= MonthLength(year, month);
 }
 
 std::string DateToText(const Date& date) {

@@ -13,6 +13,10 @@ struct Date {
   bool operator==(const Date&) const = default;
 };
 
+// Gregorian leap years and month lengths (month 1 to 12).
+bool IsLeap(int year);
+int MonthLength(int year, int month);
+
 // Years 1 to 9999, Gregorian leap years.
 bool IsValidDate(int year, int month, int day);
 

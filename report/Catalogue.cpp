@@ -1,6 +1,8 @@
 // Catalogue index and lookup over the texts compiled in from report/texts.
 #include "report/Catalogue.h"
 
+#include "base/AsciiCase.h"
+
 #include <algorithm>
 #include <array>
 #include <memory>
@@ -18,13 +20,6 @@ struct Text {
   std::vector<std::string> paragraphs;
 };
 
-std::string AsciiLower(std::string_view s) {
-  std::string out(s);
-  for (char& c : out)
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-  return out;
-}
-
 // One text file: "[Key]" lines start a text, each other non-empty line is a paragraph,
 // lines starting with '#' are comments.
 std::vector<Text> Parse(std::string_view source) {
@@ -39,7 +34,7 @@ std::vector<Text> Parse(std::string_view source) {
     if (line.empty() || line.front() == '#') continue;
     if (line.front() == '[' && line.back() == ']') {
       const std::string_view key = line.substr(1, line.size() - 2);
-      texts.push_back(Text{std::string(key), AsciiLower(key), {}});
+      texts.push_back(Text{std::string(key), AsciiLowered(key), {}});
     } else if (!texts.empty()) {
       texts.back().paragraphs.emplace_back(line);
     }
@@ -98,7 +93,7 @@ void LoadCatalogue(CatalogueId id) {
 
 std::span<const std::string> FindCatalogueText(CatalogueId id, std::string_view key) {
   if (key.empty()) return {};
-  const std::string lower = AsciiLower(key);
+  const std::string lower = AsciiLowered(key);
   for (const Text& text : Get(id))
     if (text.lowerKey == lower) return text.paragraphs;
   return {};

@@ -15,8 +15,10 @@
 
 #include "GuiTest.h"
 #include "ScriptedDesktop.h"
+#include "base/Error.h"
 #include "base/FileIO.h"
 #include "document/Rtf.h"
+#include "gui/BusyCursor.h"
 #include "gui/Guard.h"
 #include "gui/ReportWindow.h"
 #include "render/DocumentBridge.h"
@@ -45,6 +47,20 @@ class ReportWindowTest : public QObject {
   Q_OBJECT
 
  private slots:
+  // The watch cursor of a long operation goes away however the operation ends; set and
+  // restored by hand, an error in between left it on for good.
+  void busyCursorEndsWithAnError() {
+    test::ScriptedDesktop desktop;
+    QVERIFY(!QGuiApplication::overrideCursor());
+    RunGuarded([] {
+      BusyCursor busy;
+      QCOMPARE(QGuiApplication::overrideCursor()->shape(), Qt::WaitCursor);
+      throw Error("Erreur au chargement de flux");
+    });
+    QVERIFY(!QGuiApplication::overrideCursor());
+    QCOMPARE(desktop.Texts(), QStringList{"Erreur au chargement de flux."});
+  }
+
   void layout() {
     ReportWindow w;
     QCOMPARE(w.geometry(), QRect(231, 225, 600, 300));
