@@ -15,8 +15,8 @@
 #include <tuple>
 #include <vector>
 
+#include "base/Cp1252.h"
 #include "numerology/Numbers.h"
-#include "platform/Cp1252.h"
 #include "report/Catalogue.h"
 
 namespace vorel {
@@ -169,11 +169,11 @@ TEST(CatalogueSeam, NoRunOfFourContentWordsInTwoSectionsOfOneReport) {
     n.Expression = kNumbers[i / kCount / kCount % kCount];
     n.Path = kNumbers[i / kCount / kCount / kCount];
     const Section* sections[] = {
-        &seams.Get(CatalogueId::Motiv, {NumberKey(n.Motivation)}),
-        &seams.Get(CatalogueId::Real, {NumberKey(n.Realisation)}),
-        &seams.Get(CatalogueId::Exp, {NumberKey(n.Expression)}),
-        &seams.Get(CatalogueId::chem, {NumberKey(n.Path)}),
-        &seams.Get(CatalogueId::synth, {FirstSynthesisKey(n), SecondSynthesisKey(n)}),
+        &seams.Get(CatalogueId::Motivation, {NumberKey(n.Motivation)}),
+        &seams.Get(CatalogueId::Realisation, {NumberKey(n.Realisation)}),
+        &seams.Get(CatalogueId::Expression, {NumberKey(n.Expression)}),
+        &seams.Get(CatalogueId::Path, {NumberKey(n.Path)}),
+        &seams.Get(CatalogueId::Synthesis, {FirstSynthesisKey(n), SecondSynthesisKey(n)}),
     };
     for (int a = 0; a < 5; ++a)
       for (int b = a + 1; b < 5; ++b) {
