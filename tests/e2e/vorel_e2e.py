@@ -278,7 +278,8 @@ def report_of_second_person(s, main, title, before_ok=None):
 
 
 def read_register(s):
-    path = os.path.join(s.prog, "VOREL.DAT")
+    """The register in the user's data folder, where it goes when none is beside the program."""
+    path = os.path.join(s.home, ".local", "share", "vorel", "VOREL.DAT")
     return open(path, "rb").read() if os.path.exists(path) else b""
 
 
@@ -310,6 +311,8 @@ def scenario_register(s):
         raise Failure("the first record is not the sample person")
     if data[267:] != record(b"DUPONTDURAND JEAN", b"05/03/1962"):
         raise Failure(f"second record: {data[267:268 + data[267]]!r} {data[524:524 + data[523]]!r}")
+    if os.path.exists(os.path.join(s.prog, "VOREL.DAT")):
+        raise Failure("the register was saved in the program folder")
     s.key(main, "alt+q")
     s.wait_exit()
 
@@ -369,6 +372,9 @@ def scenario_report(s):
     s.type(report, "x")
     s.key(main, "alt+q")
     s.wait_exit()
+    # The file dialog kept its memory out of the configuration folder.
+    if os.listdir(s.config) != ["vorel.ini"]:
+        raise Failure(f"the configuration folder holds {sorted(os.listdir(s.config))}")
 
 
 def scenario_placement(s):
