@@ -423,6 +423,20 @@ def scenario_badfiles(s):
     s.wait_for("the copy", lambda: s.clipboard() != before)
     if s.clipboard() != "première ligne\nseconde ligne":
         raise Failure(f"the report window shows {s.clipboard()!r}")
+    # A named pipe that nobody writes to: refused at once, and the program goes on.
+    os.mkfifo(os.path.join(s.work, "pipe.RTF"))
+    s.key(main, "alt+o")
+    dialog = s.wait_window("Ouvrir un fichier texte")
+    s.type(dialog, "pipe.RTF")
+    s.key(dialog, "Return")
+    s.wait_for("the error box", lambda: len(s.windows("Vorel")) == 2, timeout=10)
+    box = [wid for wid, _ in s.windows("Vorel") if wid != main][0]
+    text = s.message_box_text(box)
+    expected = "Impossible d'ouvrir le fichier " + os.path.join(s.work, "pipe.RTF") + "."
+    if expected not in text:
+        raise Failure(f"the error box says {text!r}")
+    s.key(box, "Return")
+    s.wait_for("the error box to close", lambda: len(s.windows("Vorel")) == 1)
     s.key(main, "alt+q")
     s.wait_exit()
 
