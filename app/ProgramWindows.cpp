@@ -20,12 +20,18 @@ void Note(std::vector<std::string>* log, const char* what) {
   if (log) log->emplace_back(what);
 }
 
+std::string ProgramDirectory(const StartupOptions& options) {
+  std::string dir = options.programDir.empty() ? ExecutableDirectory() : options.programDir;
+  if (dir.back() != '/') dir += '/';
+  return dir;
+}
+
 }  // namespace
 
 ProgramWindows::ProgramWindows(const StartupOptions& options, std::vector<std::string>* log)
-    : programDir_(options.programDir.empty() ? ExecutableDirectory() : options.programDir) {
-  if (programDir_.back() != '/') programDir_ += '/';
-  CurrentDesktop().SetHelpFile(QString::fromStdString(programDir_) + QStringLiteral("VOREL.HLP"));
+    : registerPath_(RegisterFilePath(ProgramDirectory(options))),
+      helpFile_(HelpFilePath(ProgramDirectory(options))) {
+  CurrentDesktop().SetHelpFile(QString::fromStdString(helpFile_));
 
   // Each window gets those it works with when it is made, so they are made from the last
   // of the order to the first; their creation steps then run in the order of the program.
@@ -33,8 +39,7 @@ ProgramWindows::ProgramWindows(const StartupOptions& options, std::vector<std::s
   reportWindow_ = std::make_unique<ReportWindow>();
   personChooser_ = std::make_unique<PersonChooser>();
   personEntry_ = std::make_unique<PersonEntryDialog>();
-  registerEditor_ =
-      std::make_unique<RegisterEditor>(programDir_ + kRegisterFileName, *personEntry_);
+  registerEditor_ = std::make_unique<RegisterEditor>(registerPath_, *personEntry_);
   mainWindow_ =
       std::make_unique<MainWindow>(*registerEditor_, *personChooser_, *reportWindow_, *aboutBox_);
 

@@ -20,7 +20,7 @@ struct StartupOptions {
   int logoInterval = 2000;
   int splashInterval = 2000;
   QString splashFile = QStringLiteral("LOGICIEL.BMP");  // looked up in the working directory
-  std::string programDir;                               // empty: the executable's
+  std::string programDir;  // the executable's folder, where the lookups start; empty: the real one
 };
 
 class ProgramWindows {
@@ -39,11 +39,13 @@ class ProgramWindows {
   ReportWindow& reportWindow() const { return *reportWindow_; }
   AboutBox& aboutBox() const { return *aboutBox_; }
 
-  // The directory of the register and of the help file, with a trailing '/'.
-  const std::string& programDir() const { return programDir_; }
+  // The register file and the help document the lookups found.
+  const std::string& registerPath() const { return registerPath_; }
+  const std::string& helpFile() const { return helpFile_; }
 
  private:
-  std::string programDir_;
+  std::string registerPath_;
+  std::string helpFile_;
   // Declared so that a window is destroyed before those it works with.
   std::unique_ptr<AboutBox> aboutBox_;
   std::unique_ptr<ReportWindow> reportWindow_;

@@ -37,7 +37,8 @@ int RunStartup(QApplication& app, const StartupOptions& options, std::vector<std
   logo->hide();
   logo.reset();
 
-  if (QFileInfo::exists(options.splashFile)) {
+  // A regular file only: a pipe of that name would hold the start-up until someone wrote.
+  if (QFileInfo(options.splashFile).isFile()) {
     auto splash = std::make_unique<SplashWindow>();
     // A file that is not a picture is skipped as silently as a missing one.
     if (splash->loadPicture(options.splashFile)) {

@@ -1,11 +1,8 @@
 // The settings file.
 #include "base/ProfileFile.h"
 
-#include <sys/stat.h>
-
 #include <climits>
 #include <cstdlib>
-#include <fstream>
 #include <vector>
 
 #include "base/AsciiCase.h"
@@ -16,7 +13,7 @@ namespace vorel {
 namespace {
 
 // Settings files are small; anything larger is not ours and is read no further.
-constexpr std::streamsize kMaxFileSize = 1 << 20;
+constexpr size_t kMaxFileSize = 1 << 20;
 
 std::string_view Trim(std::string_view s) {
   const auto blank = [](char c) { return c == ' ' || c == '\t'; };
@@ -29,18 +26,13 @@ bool SameName(std::string_view a, std::string_view b) {
   return EqualsIgnoringAsciiCase(Trim(a), Trim(b));
 }
 
-std::vector<std::string> ReadLines(const std::string& path) {
+std::vector<std::string> SplitLines(std::string_view content) {
   std::vector<std::string> lines;
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return lines;
-  std::string content(static_cast<size_t>(kMaxFileSize), '\0');
-  in.read(content.data(), kMaxFileSize);
-  content.resize(static_cast<size_t>(in.gcount()));
   size_t pos = 0;
   while (pos < content.size()) {
     size_t end = content.find_first_of("\r\n", pos);
-    if (end == std::string::npos) end = content.size();
-    lines.push_back(content.substr(pos, end - pos));
+    if (end == std::string_view::npos) end = content.size();
+    lines.emplace_back(content.substr(pos, end - pos));
     if (end < content.size() && content[end] == '\r' && end + 1 < content.size() &&
         content[end + 1] == '\n')
       ++end;
@@ -85,25 +77,6 @@ std::optional<SectionRange> FindSection(const std::vector<std::string>& lines,
 std::string FileName(const std::string& path) {
   const size_t slash = path.rfind('/');
   return slash == std::string::npos ? path : path.substr(slash + 1);
-}
-
-void WriteLines(const std::string& path, const std::vector<std::string>& lines) {
-  const auto fail = [&path] {
-    throw Error(FormatMessage("Impossible d'écrire dans %s", FileName(path)));
-  };
-  const size_t slash = path.rfind('/');
-  if (slash != std::string::npos && slash > 0) {
-    // The configuration folder may not exist yet on a fresh account.
-    const std::string dir = path.substr(0, slash);
-    for (size_t i = 1; i <= dir.size(); ++i)
-      if (i == dir.size() || dir[i] == '/') ::mkdir(dir.substr(0, i).c_str(), 0700);
-  }
-  std::string content;
-  for (const std::string& line : lines) {
-    content += line;
-    content += "\r\n";
-  }
-  if (ReplaceFileContents(path, content) != SaveStatus::Ok) fail();
 }
 
 }  // namespace
@@ -157,15 +130,25 @@ std::optional<int> ParseProfileInteger(std::string_view text) {
   return static_cast<int>(value);
 }
 
-std::string ProfileFile::ReadString(std::string_view section, std::string_view key,
+ProfileText::ProfileText(std::string_view bytes) : lines_(SplitLines(bytes)) {}
+
+std::string ProfileText::Bytes() const {
+  std::string content;
+  for (const std::string& line : lines_) {
+    content += line;
+    content += "\r\n";
+  }
+  return content;
+}
+
+std::string ProfileText::ReadString(std::string_view section, std::string_view key,
                                     std::string_view defaultValue) const {
-  const std::vector<std::string> lines = ReadLines(path_);
-  const auto range = FindSection(lines, section);
+  const auto range = FindSection(lines_, section);
   if (range) {
     for (size_t i = range->begin; i < range->end; ++i) {
-      const auto k = KeyOf(lines[i]);
+      const auto k = KeyOf(lines_[i]);
       if (!k || !SameName(*k, key)) continue;
-      std::string_view value = Trim(std::string_view(lines[i]).substr(lines[i].find('=') + 1));
+      std::string_view value = Trim(std::string_view(lines_[i]).substr(lines_[i].find('=') + 1));
       if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
           value.back() == value.front())
         value = value.substr(1, value.size() - 2);
@@ -175,35 +158,76 @@ std::string ProfileFile::ReadString(std::string_view section, std::string_view k
   return std::string(defaultValue);
 }
 
-int ProfileFile::ReadInteger(std::string_view section, std::string_view key,
+int ProfileText::ReadInteger(std::string_view section, std::string_view key,
                              int defaultValue) const {
   const std::string text = ReadString(section, key, "");
   return ParseProfileInteger(text).value_or(defaultValue);
 }
 
+void ProfileText::WriteString(std::string_view section, std::string_view key,
+                              std::string_view value) {
+  std::string entry = std::string(key) + "=" + std::string(value);
+  const auto range = FindSection(lines_, section);
+  if (!range) {
+    if (!lines_.empty() && !Trim(lines_.back()).empty()) lines_.emplace_back();
+    lines_.push_back("[" + std::string(section) + "]");
+    lines_.push_back(std::move(entry));
+    return;
+  }
+  size_t last = range->header;  // the section's last non-blank line
+  for (size_t i = range->begin; i < range->end; ++i) {
+    if (const auto k = KeyOf(lines_[i]); k && SameName(*k, key)) {
+      lines_[i] = std::move(entry);
+      return;
+    }
+    if (!Trim(lines_[i]).empty()) last = i;
+  }
+  lines_.insert(lines_.begin() + static_cast<long>(last) + 1, std::move(entry));
+}
+
+bool ProfileText::EraseSection(std::string_view section) {
+  bool erased = false;
+  while (const auto range = FindSection(lines_, section)) {
+    lines_.erase(lines_.begin() + static_cast<long>(range->header),
+                 lines_.begin() + static_cast<long>(range->end));
+    erased = true;
+  }
+  if (erased)
+    while (!lines_.empty() && Trim(lines_.back()).empty()) lines_.pop_back();
+  return erased;
+}
+
+ProfileText ProfileFile::Read() const {
+  std::string bytes;
+  // Settings files are small: a larger one is read as far as the limit; one that cannot
+  // be opened reads as empty.
+  if (ReadFileContents(path_, bytes, kMaxFileSize) == ReadStatus::CannotOpen) bytes.clear();
+  return ProfileText(bytes);
+}
+
+void ProfileFile::Write(const ProfileText& text) {
+  SaveOptions options;
+  // The configuration folder may not exist yet on a fresh account.
+  options.createFolders = true;
+  if (ReplaceFileContents(path_, text.Bytes(), options) != SaveStatus::Ok)
+    throw Error(FormatMessage("Impossible d'écrire dans %s", FileName(path_)));
+}
+
+std::string ProfileFile::ReadString(std::string_view section, std::string_view key,
+                                    std::string_view defaultValue) const {
+  return Read().ReadString(section, key, defaultValue);
+}
+
+int ProfileFile::ReadInteger(std::string_view section, std::string_view key,
+                             int defaultValue) const {
+  return Read().ReadInteger(section, key, defaultValue);
+}
+
 void ProfileFile::WriteString(std::string_view section, std::string_view key,
                               std::string_view value) {
-  std::vector<std::string> lines = ReadLines(path_);
-  std::string entry = std::string(key) + "=" + std::string(value);
-  const auto range = FindSection(lines, section);
-  if (!range) {
-    if (!lines.empty() && !Trim(lines.back()).empty()) lines.emplace_back();
-    lines.push_back("[" + std::string(section) + "]");
-    lines.push_back(std::move(entry));
-  } else {
-    size_t last = range->header;  // the section's last non-blank line
-    bool replaced = false;
-    for (size_t i = range->begin; i < range->end; ++i) {
-      if (const auto k = KeyOf(lines[i]); k && SameName(*k, key)) {
-        lines[i] = std::move(entry);
-        replaced = true;
-        break;
-      }
-      if (!Trim(lines[i]).empty()) last = i;
-    }
-    if (!replaced) lines.insert(lines.begin() + static_cast<long>(last) + 1, std::move(entry));
-  }
-  WriteLines(path_, lines);
+  ProfileText text = Read();
+  text.WriteString(section, key, value);
+  Write(text);
 }
 
 void ProfileFile::WriteInteger(std::string_view section, std::string_view key, int value) {
@@ -211,16 +235,8 @@ void ProfileFile::WriteInteger(std::string_view section, std::string_view key, i
 }
 
 void ProfileFile::EraseSection(std::string_view section) {
-  std::vector<std::string> lines = ReadLines(path_);
-  bool erased = false;
-  while (const auto range = FindSection(lines, section)) {
-    lines.erase(lines.begin() + static_cast<long>(range->header),
-                lines.begin() + static_cast<long>(range->end));
-    erased = true;
-  }
-  if (!erased) return;
-  while (!lines.empty() && Trim(lines.back()).empty()) lines.pop_back();
-  WriteLines(path_, lines);
+  ProfileText text = Read();
+  if (text.EraseSection(section)) Write(text);
 }
 
 }  // namespace vorel

@@ -8,8 +8,32 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace vorel {
+
+// The entries of a settings file's bytes, in memory: what ProfileFile does between reading
+// the file and writing it back.
+class ProfileText {
+ public:
+  explicit ProfileText(std::string_view bytes);
+
+  std::string ReadString(std::string_view section, std::string_view key,
+                         std::string_view defaultValue) const;
+  // Leading blanks and a sign allowed; hexadecimal after "$", "0x" or "0X"; any other text,
+  // or a missing entry, gives the default.
+  int ReadInteger(std::string_view section, std::string_view key, int defaultValue) const;
+
+  void WriteString(std::string_view section, std::string_view key, std::string_view value);
+  // False when there was no such section: nothing changed.
+  bool EraseSection(std::string_view section);
+
+  // The file's bytes: the lines with CR LF ends.
+  std::string Bytes() const;
+
+ private:
+  std::vector<std::string> lines_;
+};
 
 class ProfileFile {
  public:
@@ -18,10 +42,9 @@ class ProfileFile {
   // "$XDG_CONFIG_HOME/vorel.ini", else "~/.config/vorel.ini".
   static std::string DefaultPath(std::string_view fileName = "vorel.ini");
 
+  // A file that is missing, unreadable, or no regular file reads as empty.
   std::string ReadString(std::string_view section, std::string_view key,
                          std::string_view defaultValue) const;
-  // Leading blanks and a sign allowed; hexadecimal after "$", "0x" or "0X"; any other text,
-  // or a missing entry, gives the default.
   int ReadInteger(std::string_view section, std::string_view key, int defaultValue) const;
 
   // Throw Error "Impossible d'écrire dans <file name>" when the file cannot be written.
@@ -32,6 +55,9 @@ class ProfileFile {
   const std::string& Path() const { return path_; }
 
  private:
+  ProfileText Read() const;
+  void Write(const ProfileText& text);
+
   std::string path_;
 };
 

@@ -187,7 +187,8 @@ int WholeRegister(const Arguments& a, const CalendarNames& names) {
     const int n = ++used[base];
     if (n > 1) base += "-" + std::to_string(n);
     const std::string path = a.out + "/" + base + ".RTF";
-    if (ReplaceFileContents(path, WriteRtf(report.document), false) != SaveStatus::Ok) {
+    if (ReplaceFileContents(path, WriteRtf(report.document),
+                            SaveOptions{false, false, std::nullopt}) != SaveStatus::Ok) {
       std::fprintf(stderr, "\nvorel-report : %s\n",
                    ErrorBoxText(FormatMessage("Impossible de créer le fichier %s", path)).c_str());
       return 1;

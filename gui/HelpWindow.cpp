@@ -1,13 +1,20 @@
 // The help window.
 #include "gui/HelpWindow.h"
 
-#include <QFile>
 #include <QFileInfo>
 #include <QScrollBar>
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
+#include "base/FileIO.h"
+
 namespace vorel {
+namespace {
+
+// The help document is a few tens of kilobytes; a larger file is not it.
+constexpr size_t kMaxHelpFileSize = size_t{16} << 20;
+
+}  // namespace
 
 HelpWindow::HelpWindow(QString helpFile, QWidget* parent)
     : QWidget(parent, Qt::Window), helpFile_(std::move(helpFile)), browser_(new QTextBrowser) {
@@ -21,9 +28,9 @@ HelpWindow::HelpWindow(QString helpFile, QWidget* parent)
 
 bool HelpWindow::Load() {
   // Read anew each time: the file may have been installed or fixed meanwhile.
-  QFile file(helpFile_);
-  if (file.open(QIODevice::ReadOnly)) {
-    browser_->setHtml(QString::fromUtf8(file.readAll()));
+  std::string bytes;
+  if (ReadFileContents(helpFile_.toStdString(), bytes, kMaxHelpFileSize) == ReadStatus::Ok) {
+    browser_->setHtml(QString::fromUtf8(bytes.data(), static_cast<qsizetype>(bytes.size())));
     loaded_ = true;
   } else {
     browser_->setHtml(

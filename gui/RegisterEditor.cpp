@@ -171,7 +171,7 @@ bool RegisterEditor::askToSave() {
       // A failed save throws: the error box says so and the dialog stays open, so that the
       // user can try again or answer "Non".
       BusyCursor busy;
-      SaveRegister(registerPath_, list_);
+      SaveRegister(registerPath_, list_, saveOptions_);
       return true;
     }
     case Answer::No:

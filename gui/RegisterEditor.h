@@ -40,6 +40,8 @@ class RegisterEditor : public QDialog {
   bool isModified() const { return list_.modified; }
   int personCount() const { return list_.PersonCount(); }
   const std::string& registerPath() const { return registerPath_; }
+  // How the register is saved; tests make the disk fail through it.
+  void setSaveOptions(const SaveOptions& options) { saveOptions_ = options; }
 
   // Every way of closing (OK, Enter, the close box) goes through the save question.
   void done(int result) override;
@@ -57,6 +59,7 @@ class RegisterEditor : public QDialog {
   std::string registerPath_;
   PersonEntryDialog& entry_;
   RegisterList list_;
+  SaveOptions saveOptions_;
   RegisterModel* model_;
   RegisterGrid* grid_;
   QLabel* rowNumber_;

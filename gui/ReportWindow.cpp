@@ -155,7 +155,7 @@ void ReportWindow::saveReport() {
   fileName_ = chosen->toStdString();
   setWindowTitle(FilePart(fileName_));
   const std::string rtf = WriteRtf(content());
-  switch (ReplaceFileContents(fileName_, rtf)) {
+  switch (ReplaceFileContents(fileName_, rtf, saveOptions_)) {
     case SaveStatus::Ok:
       break;
     case SaveStatus::CannotCreate:

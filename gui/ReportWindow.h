@@ -5,6 +5,8 @@
 #include <QWidget>
 #include <string>
 
+#include "base/FileIO.h"
+
 class QFrame;
 class QPrinter;
 class QTextEdit;
@@ -32,6 +34,9 @@ class ReportWindow : public QWidget {
   void printReport();
   void copyReport();
 
+  // How saveReport writes its file; tests make the disk fail through it.
+  void setSaveOptions(const SaveOptions& options) { saveOptions_ = options; }
+
   // The file the report was last saved to or opened from; empty for a new report.
   const std::string& fileName() const { return fileName_; }
   bool isModified() const;
@@ -57,6 +62,7 @@ class ReportWindow : public QWidget {
   QTextEdit* reportEdit_;
   std::string fileName_;
   QString lastOpened_;
+  SaveOptions saveOptions_;
 };
 
 }  // namespace vorel

@@ -86,72 +86,103 @@ Person DecodeRecord(const unsigned char* record) {
                 std::string(reinterpret_cast<const char*>(record + 257), dateLength)};
 }
 
-std::optional<std::string> LoadRegister(const std::string& path, RegisterList& list) {
+std::optional<std::string> ReadRegister(std::string_view bytes, RegisterList& list) {
   list.persons.clear();
   std::optional<std::string> error;
-
-  struct stat info {};
-  if (::stat(path.c_str(), &info) != 0 && errno == ENOENT) {
-    list.persons.push_back(Person{});
-  } else {
-    // Read only: a register on a read-only medium or without write rights still loads.
-    FileDescriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
-    if (file.Get() < 0) {
-      error = IoErrorText(errno);
-    } else {
-      std::vector<unsigned char> buffer(kChunkRecords * kRecordSize);
-      size_t filled = 0;
-      for (;;) {
-        const ssize_t got = ::read(file.Get(), buffer.data() + filled, buffer.size() - filled);
-        if (got < 0) {
-          if (errno == EINTR) continue;
-          error = IoErrorText(errno);
-          break;
-        }
-        filled += static_cast<size_t>(got);
-        const size_t whole = filled / kRecordSize;
-        if (got == 0 || filled == buffer.size()) {
-          if (list.persons.size() + whole > kMaxRecords) {
-            error = IoErrorText(EFBIG);
-            break;
-          }
-          for (size_t i = 0; i < whole; ++i)
-            list.persons.push_back(DecodeRecord(buffer.data() + i * kRecordSize));
-          const size_t rest = filled - whole * kRecordSize;
-          std::memmove(buffer.data(), buffer.data() + whole * kRecordSize, rest);
-          filled = rest;
-        }
-        if (got == 0) {
-          if (filled != 0) error = "Lecture au-delà de la fin de fichier";
-          break;
-        }
-      }
-      const int closeError = file.Close();
-      if (closeError != 0 && !error) error = IoErrorText(closeError);
-    }
-    if (list.persons.empty()) list.persons.push_back(Person{});
+  size_t whole = bytes.size() / kRecordSize;
+  if (whole > kMaxRecords) {
+    whole = kMaxRecords;
+    error = IoErrorText(EFBIG);
+  } else if (bytes.size() % kRecordSize != 0) {
+    error = "Lecture au-delà de la fin de fichier";
   }
+  list.persons.reserve(std::max<size_t>(whole, 1));
+  const auto* records = reinterpret_cast<const unsigned char*>(bytes.data());
+  for (size_t i = 0; i < whole; ++i)
+    list.persons.push_back(DecodeRecord(records + i * kRecordSize));
+  if (list.persons.empty()) list.persons.push_back(Person{});
   PutSamplePerson(list);
   list.modified = false;
   return error;
 }
 
-void SaveRegister(const std::string& path, RegisterList& list) {
-  // Records go out a chunk at a time, so a large register needs no copy of itself in memory.
-  const SaveStatus status = ReplaceFile(path, [&list](const FileWriter& write) {
-    std::string buffer;
-    buffer.reserve(kChunkRecords * kRecordSize);
-    for (size_t i = 0; i < list.persons.size(); ++i) {
-      buffer.resize(buffer.size() + kRecordSize);
-      EncodeRecord(list.persons[i],
-                   reinterpret_cast<unsigned char*>(buffer.data() + buffer.size() - kRecordSize));
-      if (buffer.size() == kChunkRecords * kRecordSize || i + 1 == list.persons.size()) {
-        if (!write(buffer)) return false;
-        buffer.clear();
+namespace {
+
+void EncodeRecords(const RegisterList& list, size_t begin, size_t end, std::string& out) {
+  const size_t start = out.size();
+  out.resize(start + (end - begin) * kRecordSize);
+  auto* record = reinterpret_cast<unsigned char*>(out.data() + start);
+  for (size_t i = begin; i < end; ++i, record += kRecordSize) EncodeRecord(list.persons[i], record);
+}
+
+}  // namespace
+
+std::string WriteRegister(const RegisterList& list) {
+  std::string bytes;
+  EncodeRecords(list, 0, list.persons.size(), bytes);
+  return bytes;
+}
+
+std::optional<std::string> LoadRegister(const std::string& path, RegisterList& list) {
+  struct stat info {};
+  if (::stat(path.c_str(), &info) != 0 && errno == ENOENT) return ReadRegister({}, list);
+  // Read only: a register on a read-only medium or without write rights still loads.
+  FileDescriptor file(OpenRegularFile(path));
+  if (file.Get() < 0) {
+    const std::string error = IoErrorText(errno);
+    ReadRegister({}, list);
+    return error;
+  }
+  // One byte past the largest register tells that the file is larger still.
+  constexpr size_t kMaxBytes = kMaxRecords * kRecordSize + 1;
+  std::string bytes;
+  if (::fstat(file.Get(), &info) == 0 && static_cast<size_t>(info.st_size) < kMaxBytes)
+    bytes.reserve(static_cast<size_t>(info.st_size) + 1);  // + 1: the end is seen in place
+  std::optional<std::string> error;
+  size_t filled = 0;
+  for (;;) {
+    if (filled == bytes.size()) {
+      if (filled == kMaxBytes) {
+        error = IoErrorText(EFBIG);
+        break;
       }
+      bytes.resize(
+          std::min(kMaxBytes, std::max(filled + kChunkRecords * kRecordSize, bytes.capacity())));
     }
-    return true;
-  });
+    const ssize_t got = ::read(file.Get(), bytes.data() + filled, bytes.size() - filled);
+    if (got < 0) {
+      if (errno == EINTR) continue;
+      error = IoErrorText(errno);
+      break;
+    }
+    if (got == 0) break;
+    filled += static_cast<size_t>(got);
+  }
+  bytes.resize(filled);
+  const int closeError = file.Close();
+  if (!error && closeError != 0) error = IoErrorText(closeError);
+  // After an error, the whole records read before it are kept.
+  if (error) bytes.resize(std::min(filled - filled % kRecordSize, kMaxRecords * kRecordSize));
+  const auto readError = ReadRegister(bytes, list);
+  return error ? error : readError;
+}
+
+void SaveRegister(const std::string& path, RegisterList& list, SaveOptions options) {
+  options.createFolders = true;
+  // Records go out a chunk at a time, so a large register needs no copy of itself in memory.
+  const SaveStatus status = ReplaceFile(
+      path,
+      [&list](const FileWriter& write) {
+        std::string buffer;
+        buffer.reserve(kChunkRecords * kRecordSize);
+        for (size_t begin = 0; begin < list.persons.size(); begin += kChunkRecords) {
+          buffer.clear();
+          EncodeRecords(list, begin, std::min(begin + kChunkRecords, list.persons.size()), buffer);
+          if (!write(buffer)) return false;
+        }
+        return true;
+      },
+      options);
   if (status != SaveStatus::Ok) throw Error(FormatMessage("Impossible d'écrire dans %s", path));
   list.modified = false;
 }

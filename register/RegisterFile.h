@@ -5,7 +5,10 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
+
+#include "base/FileIO.h"
 
 namespace vorel {
 
@@ -42,16 +45,24 @@ void EncodeRecord(const Person& person, unsigned char* record);
 // Never reads outside the record; a length byte above its capacity is held to it.
 Person DecodeRecord(const unsigned char* record);
 
-// Fills the list from the file at path (the list is emptied first). A missing file, or an
-// empty one, gives the sample person. On an error the whole records read before it are
-// kept and the error's French text is returned; the list always ends with at least one
+// Fills the list from the bytes of a register file (the list is emptied first). No bytes
+// give the sample person. An incomplete last record keeps the whole records before it and
+// returns "Lecture au-delà de la fin de fichier"; the list always ends with at least one
 // person, sample rule applied, modified cleared.
+std::optional<std::string> ReadRegister(std::string_view bytes, RegisterList& list);
+
+// The bytes of the register file for the list: one record per person.
+std::string WriteRegister(const RegisterList& list);
+
+// ReadRegister on the file at path. A missing file gives the sample person; a pipe, a device
+// or a folder is refused at once as a file that cannot be opened. On an error the whole
+// records read before it are kept and the error's French text is returned.
 std::optional<std::string> LoadRegister(const std::string& path, RegisterList& list);
 
-// Writes every person to a temporary file beside path and puts it in place of path only
-// when complete, so a failure leaves the old file whole. Clears modified on success; throws
-// Error "Impossible d'écrire dans %s" (with path) on failure, modified unchanged.
-void SaveRegister(const std::string& path, RegisterList& list);
+// Saves every person to the file at path through the careful save (base/FileIO.h), making
+// its folder when missing: a failure leaves the old file whole. Clears modified on success;
+// throws Error "Impossible d'écrire dans %s" (with path) on failure, modified unchanged.
+void SaveRegister(const std::string& path, RegisterList& list, SaveOptions options = {});
 
 // The register's sort: a diminishing-gap exchange sort on the names, byte-wise on unsigned
 // codes. Equal names end in the order this exact procedure gives. Marks the list modified.

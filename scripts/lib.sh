@@ -7,7 +7,7 @@ VOREL_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 VOREL_BUILD_PACKAGES="cmake ninja-build g++ pkg-config qt6-base-dev qt6-translations-l10n fonts-liberation2"
 # Tests: unit tests, the word processors that check our RTF, the X server and the tools of
 # the end-to-end tests.
-VOREL_TEST_PACKAGES="libgtest-dev libgmock-dev pandoc abiword xvfb xauth xdotool x11-utils xclip python3"
+VOREL_TEST_PACKAGES="libgtest-dev libgmock-dev pandoc abiword xvfb xauth xdotool x11-utils xclip python3 util-linux"
 
 vorel_missing_packages() {
   local missing=()

@@ -15,9 +15,12 @@ std::map<std::string, TestFactory>& GuiTestRegistry() {
 }  // namespace vorel::test
 
 int main(int argc, char** argv) {
-  // Window tests never touch the user's settings: each run gets its own configuration folder.
-  QTemporaryDir config;
+  // Window tests never touch the user's files: each run gets its own configuration, data
+  // and cache folders.
+  QTemporaryDir config, data, cache;
   qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
+  qputenv("XDG_DATA_HOME", data.path().toLocal8Bit());
+  qputenv("XDG_CACHE_HOME", cache.path().toLocal8Bit());
   QApplication app(argc, argv);
   vorel::InitResources();
   auto& registry = vorel::test::GuiTestRegistry();

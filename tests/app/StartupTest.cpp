@@ -1,8 +1,11 @@
 // The start-up sequence, the timed wait, the main window and help.
 #include <QApplication>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
+#include <QScopeGuard>
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
@@ -16,6 +19,7 @@
 #include "gui/Desktop.h"
 #include "gui/HelpWindow.h"
 #include "gui/MainWindow.h"
+#include "gui/RegisterEditor.h"
 #include "gui/TimedWait.h"
 
 namespace vorel {
@@ -35,7 +39,53 @@ class StartupTest : public QObject {
     QCOMPARE(log, expected);
     for (QWidget* w : QApplication::topLevelWidgets())
       QVERIFY2(!w->isVisible(), qPrintable(w->objectName()));
-    QCOMPARE(windows.programDir(), dir.path().toStdString() + "/");
+  }
+
+  // The register and the help, for a program folder, an installed program (bin/ beside
+  // share/vorel/) and a program with neither file beside it.
+  void programFilesAreFoundWhereTheyLive() {
+    QTemporaryDir root, home;
+    const QByteArray savedData = qgetenv("XDG_DATA_HOME"), savedHome = qgetenv("HOME");
+    const auto restore = qScopeGuard([&] {
+      qputenv("XDG_DATA_HOME", savedData);
+      qputenv("HOME", savedHome);
+    });
+    const QString data = root.filePath("data");
+    const auto touch = [&](const QString& path) {
+      QDir().mkpath(QFileInfo(path).path());
+      QFile file(path);
+      QVERIFY(file.open(QIODevice::WriteOnly));
+    };
+    touch(root.filePath("stick/VOREL.DAT"));
+    touch(root.filePath("stick/VOREL.HLP"));
+    touch(root.filePath("usr/share/vorel/VOREL.HLP"));
+    touch(root.filePath("both/bin/VOREL.HLP"));
+    touch(root.filePath("both/share/vorel/VOREL.HLP"));
+    QDir().mkpath(root.filePath("usr/bin"));
+    QDir().mkpath(root.filePath("bare"));
+    const struct {
+      const char* programDir;
+      bool xdgSet;
+      QString registerPath, helpFile;
+    } cases[] = {
+        {"stick/", true, root.filePath("stick/VOREL.DAT"), root.filePath("stick/VOREL.HLP")},
+        {"usr/bin/", true, data + "/vorel/VOREL.DAT",
+         root.filePath("usr/bin/../share/vorel/VOREL.HLP")},
+        {"both/bin/", true, data + "/vorel/VOREL.DAT", root.filePath("both/bin/VOREL.HLP")},
+        {"bare/", false, home.filePath(".local/share/vorel/VOREL.DAT"),
+         root.filePath("bare/VOREL.HLP")},
+    };
+    for (const auto& c : cases) {
+      qputenv("XDG_DATA_HOME", c.xdgSet ? data.toLocal8Bit() : QByteArray());
+      qputenv("HOME", home.path().toLocal8Bit());
+      ProgramWindows windows(
+          StartupOptions{0, 0, QString(), root.filePath(c.programDir).toStdString()});
+      QCOMPARE(QString::fromStdString(windows.registerPath()), c.registerPath);
+      QCOMPARE(QString::fromStdString(windows.registerEditor().registerPath()), c.registerPath);
+      QCOMPARE(QString::fromStdString(windows.helpFile()), c.helpFile);
+    }
+    // The data folder is made by the first save, not before.
+    QVERIFY(!QFileInfo::exists(data));
   }
 
   void sequenceShowsLogoThenSplashThenRunsTheMainLoop() {

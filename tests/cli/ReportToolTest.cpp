@@ -1,6 +1,10 @@
 // vorel-report end to end: its reports are the program's, to the byte.
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
@@ -9,6 +13,7 @@
 #include "GuiTest.h"
 #include "ScriptedDesktop.h"
 #include "base/Cp1252.h"
+#include "base/FileIO.h"
 #include "gui/ReportWindow.h"
 #include "numerology/Calendar.h"
 #include "register/RegisterFile.h"
@@ -23,13 +28,19 @@ struct Result {
   QByteArray out, err;
 };
 
-Result RunTool(const QStringList& arguments) {
+// asUser: as an unprivileged user when the tests run as root, for whom permissions count.
+Result RunTool(const QStringList& arguments, bool asUser = false) {
   QProcess p;
   QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
   env.insert("LANG", "fr_FR.UTF-8");
   env.remove("LC_ALL");
   p.setProcessEnvironment(env);
-  p.start(QStringLiteral(VOREL_REPORT_TOOL), arguments);
+  if (asUser && ::geteuid() == 0)
+    p.start(QStringLiteral("setpriv"),
+            QStringList{"--reuid=65534", "--regid=65534", "--clear-groups", VOREL_REPORT_TOOL} +
+                arguments);
+  else
+    p.start(QStringLiteral(VOREL_REPORT_TOOL), arguments);
   if (!p.waitForFinished(60000)) return {-1, {}, {}};
   return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, p.readAllStandardOutput(),
           p.readAllStandardError()};
@@ -134,6 +145,38 @@ class ReportToolTest : public QObject {
     QVERIFY(rows[3].startsWith("\"ÉLISE, \"\"LA\"\" RENÉE\",01/06/1980,"));
     QVERIFY(
         ReadAll(out + "/MARTIN_PAUL_HENRI_14-03-1962.RTF").contains("Vorel de MARTIN PAUL HENRI"));
+  }
+
+  // The tool's output and input files get what the program's do: a write-protected report
+  // is refused and untouched, a link is followed and stays, a pipe is refused at once.
+  void userFilesAsTheProgramTreatsThem() {
+    QTemporaryDir dir;
+    // Open to the unprivileged user the tool may run as.
+    QVERIFY(QFile::setPermissions(dir.path(), QFileDevice::Permissions(0x7777)));
+    const QString readOnly = dir.filePath("readonly.RTF");
+    QVERIFY(ReplaceFileContents(readOnly.toStdString(), "{\\rtf1 old}") == SaveStatus::Ok);
+    if (::geteuid() == 0) QCOMPARE(::chown(readOnly.toLocal8Bit().constData(), 65534, 65534), 0);
+    QVERIFY(QFile::setPermissions(readOnly, QFileDevice::ReadOwner | QFileDevice::ReadOther));
+    Result r = RunTool({"MARTIN PAUL HENRI", "14/03/1962", "--rtf", readOnly}, true);
+    QCOMPARE(r.status, 1);
+    QCOMPARE(QString::fromUtf8(r.err),
+             "vorel-report : Impossible de créer le fichier " + readOnly + ".\n");
+    QCOMPARE(ReadAll(readOnly), QByteArray("{\\rtf1 old}"));
+
+    const QString target = dir.filePath("target.RTF"), link = dir.filePath("link.RTF");
+    QVERIFY(ReplaceFileContents(target.toStdString(), "{\\rtf1 old}") == SaveStatus::Ok);
+    QVERIFY(QFile::link(QStringLiteral("target.RTF"), link));
+    r = RunTool({"MARTIN PAUL HENRI", "14/03/1962", "--rtf", link});
+    QCOMPARE(r.status, 0);
+    QVERIFY(QFileInfo(link).isSymLink());
+    QVERIFY(ReadAll(target).contains("Vorel de MARTIN PAUL HENRI"));
+
+    const QString pipe = dir.filePath("VOREL.DAT");
+    QCOMPARE(::mkfifo(pipe.toLocal8Bit().constData(), 0666), 0);
+    r = RunTool({"--register", pipe, "--out", dir.filePath("out")});
+    QCOMPARE(r.status, 1);
+    QVERIFY(QString::fromUtf8(r.err).startsWith("vorel-report : " + pipe +
+                                                " : Accès au fichier refusé.\n"));
   }
 };
 

@@ -278,7 +278,8 @@ def report_of_second_person(s, main, title, before_ok=None):
 
 
 def read_register(s):
-    path = os.path.join(s.prog, "VOREL.DAT")
+    """The register in the user's data folder, where it goes when none is beside the program."""
+    path = os.path.join(s.home, ".local", "share", "vorel", "VOREL.DAT")
     return open(path, "rb").read() if os.path.exists(path) else b""
 
 
@@ -310,6 +311,8 @@ def scenario_register(s):
         raise Failure("the first record is not the sample person")
     if data[267:] != record(b"DUPONTDURAND JEAN", b"05/03/1962"):
         raise Failure(f"second record: {data[267:268 + data[267]]!r} {data[524:524 + data[523]]!r}")
+    if os.path.exists(os.path.join(s.prog, "VOREL.DAT")):
+        raise Failure("the register was saved in the program folder")
     s.key(main, "alt+q")
     s.wait_exit()
 
@@ -369,6 +372,9 @@ def scenario_report(s):
     s.type(report, "x")
     s.key(main, "alt+q")
     s.wait_exit()
+    # The file dialog kept its memory out of the configuration folder.
+    if os.listdir(s.config) != ["vorel.ini"]:
+        raise Failure(f"the configuration folder holds {sorted(os.listdir(s.config))}")
 
 
 def scenario_placement(s):
@@ -417,6 +423,20 @@ def scenario_badfiles(s):
     s.wait_for("the copy", lambda: s.clipboard() != before)
     if s.clipboard() != "première ligne\nseconde ligne":
         raise Failure(f"the report window shows {s.clipboard()!r}")
+    # A named pipe that nobody writes to: refused at once, and the program goes on.
+    os.mkfifo(os.path.join(s.work, "pipe.RTF"))
+    s.key(main, "alt+o")
+    dialog = s.wait_window("Ouvrir un fichier texte")
+    s.type(dialog, "pipe.RTF")
+    s.key(dialog, "Return")
+    s.wait_for("the error box", lambda: len(s.windows("Vorel")) == 2, timeout=10)
+    box = [wid for wid, _ in s.windows("Vorel") if wid != main][0]
+    text = s.message_box_text(box)
+    expected = "Impossible d'ouvrir le fichier " + os.path.join(s.work, "pipe.RTF") + "."
+    if expected not in text:
+        raise Failure(f"the error box says {text!r}")
+    s.key(box, "Return")
+    s.wait_for("the error box to close", lambda: len(s.windows("Vorel")) == 1)
     s.key(main, "alt+q")
     s.wait_exit()
 

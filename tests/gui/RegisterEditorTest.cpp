@@ -32,9 +32,8 @@ using Persons = std::vector<Person>;
 
 // The windows the editor needs, on a register file of our own.
 struct Editor {
-  explicit Editor(const std::vector<Person>& persons, std::string programDir = {})
-      : fichier((programDir.empty() ? dir.path().toStdString() + "/" : programDir) + "VOREL.DAT",
-                saisie) {
+  explicit Editor(const std::vector<Person>& persons)
+      : fichier(dir.filePath("VOREL.DAT").toStdString(), saisie) {
     if (!persons.empty()) {
       RegisterList list;
       list.persons = persons;
@@ -365,10 +364,12 @@ class RegisterEditorTest : public QObject {
 
   void failedSaveKeepsTheDialogOpen() {
     test::ScriptedDesktop dialogs;
-    QTemporaryDir dir;
-    const std::string programDir = dir.path().toStdString() + "/missing/";
-    Editor e({}, programDir);
+    Editor e({});
     RegisterEditor& f = e.fichier;
+    // The disk fills up during the save.
+    SaveOptions diskFull;
+    diskFull.failAfterBytes = 100;
+    f.setSaveOptions(diskFull);
     dialogs.answers = {Answer::Yes, Answer::No};
     bool openAfterFailure = false;
     ExecWith(f, [&] {
@@ -380,7 +381,7 @@ class RegisterEditorTest : public QObject {
     QVERIFY(openAfterFailure);
     QVERIFY(f.isModified());
     const QString expected =
-        QString::fromStdString("Impossible d'écrire dans " + programDir + "VOREL.DAT.");
+        QString::fromStdString("Impossible d'écrire dans " + f.registerPath() + ".");
     QCOMPARE(dialogs.Texts(),
              (QStringList{"Le fichier a été modifié. Voulez-vous l'enregistrer ?", expected,
                           "Le fichier a été modifié. Voulez-vous l'enregistrer ?"}));

@@ -1,8 +1,12 @@
 // The report window's flows: save, open, print, copy and the save question, answered
 // through the dialog seam.
+#include <sys/stat.h>
+
 #include <QApplication>
 #include <QClipboard>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QMimeData>
 #include <QRegularExpression>
@@ -228,10 +232,12 @@ class ReportWindowTest : public QObject {
     const QString path = dir.filePath("old.RTF");
     QVERIFY(ReplaceFileContents(path.toStdString(), "{\\rtf1 old}") == SaveStatus::Ok);
 
-    SetWriteFailureAfterForTesting(100);
+    SaveOptions diskFull;
+    diskFull.failAfterBytes = 100;
+    w.setSaveOptions(diskFull);
     dialogs.files = {path};
     test::Child<QToolButton>(w, "saveButton")->click();
-    SetWriteFailureAfterForTesting(std::nullopt);
+    w.setSaveOptions({});
     QCOMPARE(dialogs.Texts(), QStringList{"Erreur à l'enregistrement de flux."});
     QCOMPARE(w.windowTitle(), QString("old.RTF"));
     QCOMPARE(w.fileName(), path.toStdString());
@@ -252,22 +258,47 @@ class ReportWindowTest : public QObject {
     QVERIFY(w.isVisible());
   }
 
+  // A missing file, and names that are no document: a pipe nobody writes to (which must not
+  // hang the program), a device, a folder.
   void failedOpenNamesTheFileButKeepsTheText() {
+    QTemporaryDir dir;
+    const QString pipe = dir.filePath("pipe.RTF");
+    QCOMPARE(::mkfifo(pipe.toLocal8Bit().constData(), 0600), 0);
+    QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("folder.RTF")));
+    for (const QString& path : {QStringLiteral("/nonexistent/lost.RTF"), pipe,
+                                QStringLiteral("/dev/zero"), dir.filePath("folder.RTF")}) {
+      test::ScriptedDesktop dialogs;
+      ReportWindow w;
+      const Report report = Martin();
+      w.showReport(report);
+      w.hide();
+      dialogs.answers = {Answer::No};
+      dialogs.files = {path};
+      RunGuarded([&] { w.openReport(); });
+      QCOMPARE(dialogs.Texts().last(), "Impossible d'ouvrir le fichier " + path + ".");
+      QCOMPARE(w.windowTitle(), QFileInfo(path).fileName());
+      QCOMPARE(w.fileName(), path.toStdString());
+      QCOMPARE(w.content(), report.document);
+      QVERIFY(w.isModified());
+      QVERIFY(!w.isVisible());
+    }
+  }
+
+  // Saving over a symbolic link saves the file it points to; the link stays a link.
+  void saveThroughALinkKeepsTheLink() {
+    QTemporaryDir dir;
     test::ScriptedDesktop dialogs;
+    const QString target = dir.filePath("target.RTF"), link = dir.filePath("link.RTF");
+    QVERIFY(ReplaceFileContents(target.toStdString(), "{\\rtf1 old}") == SaveStatus::Ok);
+    QVERIFY(QFile::link(QStringLiteral("target.RTF"), link));
     ReportWindow w;
-    const Report report = Martin();
-    w.showReport(report);
-    w.hide();
-    dialogs.answers = {Answer::No};
-    dialogs.files = {QStringLiteral("/nonexistent/lost.RTF")};
-    RunGuarded([&] { w.openReport(); });
-    QCOMPARE(dialogs.Texts().last(),
-             QString("Impossible d'ouvrir le fichier /nonexistent/lost.RTF."));
-    QCOMPARE(w.windowTitle(), QString("lost.RTF"));
-    QCOMPARE(w.fileName(), std::string("/nonexistent/lost.RTF"));
-    QCOMPARE(w.content(), report.document);
-    QVERIFY(w.isModified());
-    QVERIFY(!w.isVisible());
+    w.showReport(Martin());
+    dialogs.files = {link};
+    test::Child<QToolButton>(w, "saveButton")->click();
+    QVERIFY(dialogs.Texts().isEmpty());
+    QVERIFY(QFileInfo(link).isSymLink());
+    QCOMPARE(ReadAll(target), QByteArray::fromStdString(WriteRtf(w.content())));
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden | QDir::System).size(), 2);
   }
 
   void copyWholeReportOrSelection() {
