@@ -16,8 +16,6 @@
 namespace vorel {
 namespace {
 
-// Beyond this the file is not a register anyone typed: refuse rather than exhaust memory.
-constexpr size_t kMaxRecords = 10'000'000;
 constexpr size_t kChunkRecords = 4096;
 
 class FileDescriptor {
@@ -111,7 +109,7 @@ std::optional<std::string> LoadRegister(const std::string& path, RegisterList& l
         filled += static_cast<size_t>(got);
         const size_t whole = filled / kRecordSize;
         if (got == 0 || filled == buffer.size()) {
-          if (list.persons.size() + whole > kMaxRecords) {
+          if (list.persons.size() + whole > kMaxPersons) {
             error = IoErrorText(EFBIG);
             break;
           }
