@@ -10,4 +10,4 @@ add_executable(vorel-report
 )
 target_link_libraries(vorel-report PRIVATE vorel_report vorel_register vorel_system vorel_render)
 vorel_warnings(vorel-report)
-install(TARGETS vorel-report DESTINATION .)
+install(TARGETS vorel-report DESTINATION ${VOREL_BIN_DESTINATION})
