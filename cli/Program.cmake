@@ -3,6 +3,7 @@
 add_executable(vorel-report
   cli/vorel-report.cpp
   cli/HeadlessGui.cpp
+  cli/OutputBatch.cpp
   cli/PersonsTransfer.cpp
   cli/ReportArguments.cpp
   cli/ReportCommands.cpp

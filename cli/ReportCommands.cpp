@@ -9,6 +9,7 @@
 #include <string>
 
 #include "HeadlessGui.h"
+#include "OutputBatch.h"
 #include "ToolMessages.h"
 #include "base/Cp1252.h"
 #include "base/Error.h"
@@ -117,38 +118,35 @@ int WriteRegisterReports(const ReportArguments& a) {
   std::map<std::string, int> used;
   const size_t count = list.persons.size();
   size_t written = 0;
+  OutputBatch batch(a.pdfPerPerson);
   for (size_t i = 0; i < count; ++i) {
     const Person& person = list.persons[i];
-    Report report;
     try {
-      report = ComposeReport(person.name, person.date, names);
+      Report report = ComposeReport(person.name, person.date, names);
+      std::string base = FileBase(person);
+      const int n = ++used[base];
+      if (n > 1) base += "-" + std::to_string(n);
+      batch.Add(std::move(report.document), report.caption, a.out + "/" + base + extension);
+      ++written;
+      const CoreNumbers& c = report.numbers;
+      csv += CsvField(Cp1252ToUtf8(person.name)) + "," + CsvField(person.date);
+      for (int v : {c.Motivation, c.Realisation, c.Expression, c.Path, c.MotivationSum,
+                    c.RealisationSum, c.ExpressionSum, c.PathSum})
+        csv += "," + std::to_string(v);
+      csv += std::string(",") + ZodiacSign(report.birth) + "\r\n";
     } catch (const Error& e) {
       std::fprintf(stderr, "\nfiche %zu (%s) passée : %s\n", i + 1,
                    Cp1252ToUtf8(person.name).c_str(), ErrorBoxText(e.what()).c_str());
       status = 1;
-      continue;
     }
-    std::string base = FileBase(person);
-    const int n = ++used[base];
-    if (n > 1) base += "-" + std::to_string(n);
-    const std::string path = a.out + "/" + base + extension;
-    // Batch output can simply be made again: no flush to the disk for each file.
-    const std::string bytes =
-        a.pdfPerPerson ? ReportPdf(report.document, report.caption) : WriteRtf(report.document);
-    if (!SaveOutput(path, bytes, false)) {
-      std::fputc('\n', stderr);
-      PrintError(CannotCreateMessage(path));
-      return 1;
-    }
-    ++written;
-    const CoreNumbers& c = report.numbers;
-    csv += CsvField(Cp1252ToUtf8(person.name)) + "," + CsvField(person.date);
-    for (int v : {c.Motivation, c.Realisation, c.Expression, c.Path, c.MotivationSum,
-                  c.RealisationSum, c.ExpressionSum, c.PathSum})
-      csv += "," + std::to_string(v);
-    csv += std::string(",") + ZodiacSign(report.birth) + "\r\n";
-    if ((i + 1) % 100 == 0 || i + 1 == count)
+    if ((i + 1) % 100 == 0 || i + 1 == count) {
+      if (const auto failed = batch.Write()) {
+        std::fputc('\n', stderr);
+        PrintError(CannotCreateMessage(*failed));
+        return 1;
+      }
       std::fprintf(stderr, "\r%zu / %zu fiches", i + 1, count);
+    }
   }
   std::fprintf(stderr, "\n%zu bilans écrits dans %s\n", written, a.out.c_str());
   if (!SaveOutput(a.out + "/numbers.csv", csv)) {

@@ -13,11 +13,12 @@ namespace vorel {
 
 std::unique_ptr<QTextDocument> LayOutForDevice(const QTextDocument& source, QPaintDevice& device) {
   std::unique_ptr<QTextDocument> doc(source.clone());
-  doc->documentLayout()->setPaintDevice(&device);
   // Fonts follow the device's resolution by themselves; indents are in pixels of 1/96 inch and
-  // must be scaled to it.
+  // must be scaled to it. Done in one edit before the layout exists: a layout present during
+  // the changes would lay the text out again for each paragraph.
   const double scale = device.logicalDpiX() / 96.0;
   QTextCursor cursor(doc.get());
+  cursor.beginEditBlock();
   for (QTextBlock block = doc->begin(); block.isValid(); block = block.next()) {
     QTextBlockFormat format = block.blockFormat();
     format.setLeftMargin(format.leftMargin() * scale);
@@ -30,6 +31,8 @@ std::unique_ptr<QTextDocument> LayOutForDevice(const QTextDocument& source, QPai
   frame.setMargin(0);
   frame.setPadding(0);
   doc->rootFrame()->setFrameFormat(frame);
+  cursor.endEditBlock();
+  doc->documentLayout()->setPaintDevice(&device);
   doc->setPageSize(QSizeF(device.width(), device.height()));
   return doc;
 }

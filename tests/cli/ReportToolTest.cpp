@@ -23,6 +23,19 @@ using test::ReadAll;
 using test::RunTool;
 using test::ToolResult;
 
+namespace {
+
+// The pages and the words of a PDF file with their boxes, as pdftotext reads them.
+QByteArrayList PlacedWords(const QString& file) {
+  const QByteArray boxes = test::RunProgram("pdftotext", {"-bbox", file, "-"}).out;
+  QByteArrayList kept;
+  for (const QByteArray& line : boxes.split('\n'))
+    if (line.contains("<page") || line.contains("<word")) kept.append(line.trimmed());
+  return kept;
+}
+
+}  // namespace
+
 class ReportToolTest : public QObject {
   Q_OBJECT
 
@@ -162,6 +175,14 @@ class ReportToolTest : public QObject {
     QCOMPARE(pdfs, files);
     QCOMPARE(ReadAll(pdfOut + "/numbers.csv"), csv);
     QVERIFY(ReadAll(pdfOut + "/SANS_NOM_05-05-1955.pdf").startsWith("%PDF-"));
+    // Made several at a time, each is the PDF of its report alone.
+    if (test::HasProgram("pdftotext")) {
+      QCOMPARE(
+          RunTool({"MARTIN PAUL HENRI", "14/03/1962", "--pdf", dir.filePath("one.pdf")}).status, 0);
+      const QByteArrayList one = PlacedWords(dir.filePath("one.pdf"));
+      QVERIFY(one.size() > 500);
+      QCOMPARE(PlacedWords(pdfOut + "/MARTIN_PAUL_HENRI_14-03-1962-2.pdf"), one);
+    }
   }
 
   // The PDF is the report window's print on a PDF printer, word for word and place for place,
@@ -190,16 +211,9 @@ class ReportToolTest : public QObject {
     QCOMPARE(r.err, QByteArray());
 
     // Every word in the same place on the same page.
-    const auto words = [](const QString& file) {
-      const QByteArray boxes = test::RunProgram("pdftotext", {"-bbox", file, "-"}).out;
-      QByteArrayList kept;
-      for (const QByteArray& line : boxes.split('\n'))
-        if (line.contains("<page") || line.contains("<word")) kept.append(line.trimmed());
-      return kept;
-    };
-    const QByteArrayList toolWords = words(pdf);
+    const QByteArrayList toolWords = PlacedWords(pdf);
     QVERIFY(toolWords.size() > 500);
-    QCOMPARE(toolWords, words(dir.filePath("window.pdf")));
+    QCOMPARE(toolWords, PlacedWords(dir.filePath("window.pdf")));
     // A4, the text 50 points in from the 10-point margin.
     QVERIFY(toolWords[0].contains("width=\"595.") && toolWords[0].contains("height=\"842."));
     QVERIFY(toolWords[1].contains("xMin=\"60.0"));
