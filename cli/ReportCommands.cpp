@@ -83,7 +83,14 @@ int WriteOneReport(const ReportArguments& a) {
     }
   } else if (!a.pdf.empty()) {
     StartHeadlessGui();
-    if (!SaveOutput(a.pdf, ReportPdf(report.document, report.caption))) {
+    std::string pdf;
+    try {
+      pdf = ReportPdf(report.document, report.caption);
+    } catch (const Error& e) {
+      PrintError(e.what());
+      return 1;
+    }
+    if (!SaveOutput(a.pdf, pdf)) {
       PrintError(CannotCreateMessage(a.pdf));
       return 1;
     }
