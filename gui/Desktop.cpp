@@ -7,7 +7,6 @@
 #include <QDesktopServices>
 #include <QDialogButtonBox>
 #include <QFileDialog>
-#include <QFont>
 #include <QIcon>
 #include <QKeyEvent>
 #include <QLibraryInfo>
@@ -22,6 +21,7 @@
 #include <QUrl>
 
 #include "gui/HelpWindow.h"
+#include "render/ReportFonts.h"
 
 static void InitVorelQrc() {
   Q_INIT_RESOURCE(vorel);
@@ -162,11 +162,8 @@ void InitResources() {
 
 void InstallDesktopDefaults(QApplication& app) {
   InitResources();
-  // The windows keep the font names they were designed with; these are the metric
-  // equivalents on this platform.
-  QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
-  QFont::insertSubstitution(QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif"));
-  QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
+  // The windows keep the font names they were designed with.
+  InstallFontSubstitutes();
   // Every text the user sees is French, the toolkit's own dialogs included.
   auto* translator = new QTranslator(&app);
   if (translator->load(QLocale(QLocale::French), QStringLiteral("qtbase"), QStringLiteral("_"),

@@ -27,6 +27,8 @@
 #include "gui/Guard.h"
 #include "gui/Placement.h"
 #include "render/DocumentBridge.h"
+#include "render/PageLayout.h"
+#include "render/ReportFonts.h"
 #include "report/Composition.h"
 
 namespace vorel {
@@ -61,8 +63,7 @@ ReportWindow::ReportWindow() : QWidget(nullptr, Qt::Window) {
 
   reportEdit_ = new QTextEdit(this);
   reportEdit_->setObjectName(QStringLiteral("reportEdit"));
-  QFont base(QStringLiteral("Times New Roman"));
-  base.setPointSize(12);
+  const QFont base = ReportFont();
   reportEdit_->document()->setDefaultFont(base);
   reportEdit_->setFont(base);
   QPalette palette = reportEdit_->palette();
@@ -215,21 +216,7 @@ int ReportWindow::printCopies(QPrinter& printer, int copies) {
   printer.setFullPage(false);
   QPainter painter;
   if (!painter.begin(&printer)) throw Error("Impossible d'imprimer le vorel");
-  const std::unique_ptr<QTextDocument> doc =
-      LayOutForDevice(*reportEdit_->document(), *painter.device());
-  const QRectF page(0, 0, painter.device()->width(), painter.device()->height());
-  const int pages = doc->pageCount();
-  int printed = 0;
-  for (int copy = 0; copy < copies; ++copy) {
-    for (int p = 0; p < pages; ++p) {
-      if (printed > 0) printer.newPage();
-      painter.save();
-      painter.translate(0, -p * page.height());
-      doc->drawContents(&painter, page.translated(0, p * page.height()));
-      painter.restore();
-      ++printed;
-    }
-  }
+  const int printed = PaintPages(*reportEdit_->document(), printer, painter, copies);
   painter.end();
   return printed;
 }

@@ -2,7 +2,12 @@
 # AppStream metadata, manual pages, copyright, changelog) and CPack's DEB settings.
 # Included from CMakeLists.txt after the vorel and vorel-report targets, when the programs
 # are installed in the system layout (bin/ and share/vorel/). `cpack -G DEB` in the build
-# folder then writes vorel_<version>_<arch>.deb.
+# folder then writes vorel_<version>_<arch>.deb (scripts/package does all of it).
+#
+# At a new version, besides project(Vorel VERSION ...): add an entry on top of changelog.in and
+# a <release> line in the metainfo for the version before (the top ones take the new version
+# by themselves), and set the dates by hand: the changelog entry, the metainfo release and
+# the .TH lines of both manual pages.
 include(GNUInstallDirs)
 
 set(_vorel_pkg_in ${CMAKE_CURRENT_LIST_DIR})

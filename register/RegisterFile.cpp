@@ -16,8 +16,6 @@
 namespace vorel {
 namespace {
 
-// Beyond this the file is not a register anyone typed: refuse rather than exhaust memory.
-constexpr size_t kMaxRecords = 10'000'000;
 constexpr size_t kChunkRecords = 4096;
 
 class FileDescriptor {
@@ -90,8 +88,8 @@ std::optional<std::string> ReadRegister(std::string_view bytes, RegisterList& li
   list.persons.clear();
   std::optional<std::string> error;
   size_t whole = bytes.size() / kRecordSize;
-  if (whole > kMaxRecords) {
-    whole = kMaxRecords;
+  if (whole > kMaxPersons) {
+    whole = kMaxPersons;
     error = IoErrorText(EFBIG);
   } else if (bytes.size() % kRecordSize != 0) {
     error = "Lecture au-delà de la fin de fichier";
@@ -134,7 +132,7 @@ std::optional<std::string> LoadRegister(const std::string& path, RegisterList& l
     return error;
   }
   // One byte past the largest register tells that the file is larger still.
-  constexpr size_t kMaxBytes = kMaxRecords * kRecordSize + 1;
+  constexpr size_t kMaxBytes = kMaxPersons * kRecordSize + 1;
   std::string bytes;
   if (::fstat(file.Get(), &info) == 0 && static_cast<size_t>(info.st_size) < kMaxBytes)
     bytes.reserve(static_cast<size_t>(info.st_size) + 1);  // + 1: the end is seen in place
@@ -162,7 +160,7 @@ std::optional<std::string> LoadRegister(const std::string& path, RegisterList& l
   const int closeError = file.Close();
   if (!error && closeError != 0) error = IoErrorText(closeError);
   // After an error, the whole records read before it are kept.
-  if (error) bytes.resize(std::min(filled - filled % kRecordSize, kMaxRecords * kRecordSize));
+  if (error) bytes.resize(std::min(filled - filled % kRecordSize, kMaxPersons * kRecordSize));
   const auto readError = ReadRegister(bytes, list);
   return error ? error : readError;
 }

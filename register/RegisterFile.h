@@ -2,6 +2,7 @@
 // fixed 267-byte records. Cells keep the file's single-byte (Windows-1252) text untouched.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -21,6 +22,9 @@ inline constexpr const char* kSampleDate = "14/03/1962";
 inline constexpr int kRecordSize = 267;
 inline constexpr int kNameCapacity = 255;
 inline constexpr int kDateCapacity = 10;
+// Beyond this a file is not a register anyone typed: loading refuses it rather than exhaust
+// memory, and nothing may grow a register past it.
+inline constexpr size_t kMaxPersons = 10'000'000;
 
 struct Person {
   std::string name;  // Windows-1252 bytes

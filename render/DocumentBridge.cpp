@@ -1,13 +1,10 @@
 // RichDocument <-> QTextDocument.
 #include "render/DocumentBridge.h"
 
-#include <QAbstractTextDocumentLayout>
-#include <QPaintDevice>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextDocumentFragment>
-#include <QTextFrame>
 #include <cmath>
 
 namespace vorel {
@@ -138,29 +135,6 @@ void LoadDocument(const RichDocument& source, QTextDocument& target) {
     for (const Run& run : p.runs) cursor.insertText(ToQtText(run.text), ToQt(run.format));
   }
   cursor.endEditBlock();
-}
-
-std::unique_ptr<QTextDocument> LayOutForDevice(const QTextDocument& source, QPaintDevice& device) {
-  std::unique_ptr<QTextDocument> doc(source.clone());
-  doc->documentLayout()->setPaintDevice(&device);
-  // Fonts follow the device's resolution by themselves; indents are in pixels of 1/96 inch and
-  // must be scaled to it.
-  const double scale = device.logicalDpiX() / 96.0;
-  QTextCursor cursor(doc.get());
-  for (QTextBlock block = doc->begin(); block.isValid(); block = block.next()) {
-    QTextBlockFormat format = block.blockFormat();
-    format.setLeftMargin(format.leftMargin() * scale);
-    format.setRightMargin(format.rightMargin() * scale);
-    format.setTextIndent(format.textIndent() * scale);
-    cursor.setPosition(block.position());
-    cursor.setBlockFormat(format);
-  }
-  QTextFrameFormat frame = doc->rootFrame()->frameFormat();
-  frame.setMargin(0);
-  frame.setPadding(0);
-  doc->rootFrame()->setFrameFormat(frame);
-  doc->setPageSize(QSizeF(device.width(), device.height()));
-  return doc;
 }
 
 RichDocument SaveDocument(const QTextDocument& source) {

@@ -1,11 +1,8 @@
 // Between the report as data (RichDocument) and the text control's QTextDocument.
 #pragma once
 
-#include <memory>
-
 #include "document/RichDocument.h"
 
-class QPaintDevice;
 class QTextCursor;
 class QTextDocument;
 
@@ -23,9 +20,5 @@ void LoadDocument(const RichDocument& source, QTextDocument& target);
 // The whole document, or only the selection of a cursor.
 RichDocument SaveDocument(const QTextDocument& source);
 RichDocument SaveSelection(const QTextCursor& cursor);
-
-// A copy of the document laid out in pages of the device's whole area, with no margin of our
-// own; indents keep their size in points at the device's resolution.
-std::unique_ptr<QTextDocument> LayOutForDevice(const QTextDocument& source, QPaintDevice& device);
 
 }  // namespace vorel

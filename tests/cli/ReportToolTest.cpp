@@ -5,7 +5,8 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QProcess>
+#include <QPrinter>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextEdit>
@@ -14,6 +15,7 @@
 #include "ScriptedDesktop.h"
 #include "base/Cp1252.h"
 #include "base/FileIO.h"
+#include "cli/ToolRunner.h"
 #include "gui/ReportWindow.h"
 #include "numerology/Calendar.h"
 #include "register/RegisterFile.h"
@@ -21,34 +23,20 @@
 #include "system/LocaleNames.h"
 
 namespace vorel {
+
+using test::ReadAll;
+using test::RunTool;
+using test::ToolResult;
+
 namespace {
 
-struct Result {
-  int status;
-  QByteArray out, err;
-};
-
-// asUser: as an unprivileged user when the tests run as root, for whom permissions count.
-Result RunTool(const QStringList& arguments, bool asUser = false) {
-  QProcess p;
-  QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-  env.insert("LANG", "fr_FR.UTF-8");
-  env.remove("LC_ALL");
-  p.setProcessEnvironment(env);
-  if (asUser && ::geteuid() == 0)
-    p.start(QStringLiteral("setpriv"),
-            QStringList{"--reuid=65534", "--regid=65534", "--clear-groups", VOREL_REPORT_TOOL} +
-                arguments);
-  else
-    p.start(QStringLiteral(VOREL_REPORT_TOOL), arguments);
-  if (!p.waitForFinished(60000)) return {-1, {}, {}};
-  return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, p.readAllStandardOutput(),
-          p.readAllStandardError()};
-}
-
-QByteArray ReadAll(const QString& path) {
-  QFile f(path);
-  return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+// The pages and the words of a PDF file with their boxes, as pdftotext reads them.
+QByteArrayList PlacedWords(const QString& file) {
+  const QByteArray boxes = test::RunProgram("pdftotext", {"-bbox", file, "-"}).out;
+  QByteArrayList kept;
+  for (const QByteArray& line : boxes.split('\n'))
+    if (line.contains("<page") || line.contains("<word")) kept.append(line.trimmed());
+  return kept;
 }
 
 }  // namespace
@@ -67,19 +55,19 @@ class ReportToolTest : public QObject {
     dialogs.files = {dir.filePath("window.RTF")};
     window.saveReport();
 
-    const Result rtf =
+    const ToolResult rtf =
         RunTool({"MARTIN PAUL HENRI", "14/03/1962", "--rtf", dir.filePath("tool.RTF")});
     QCOMPARE(rtf.status, 0);
     QVERIFY(rtf.out.isEmpty());
     QCOMPARE(ReadAll(dir.filePath("tool.RTF")), ReadAll(dir.filePath("window.RTF")));
 
-    const Result text = RunTool({"Martin Paul Henri", "14/03/1962"});
+    const ToolResult text = RunTool({"Martin Paul Henri", "14/03/1962"});
     QCOMPARE(text.status, 0);
     QCOMPARE(text.out.toStdString(), report.document.PlainText() + "\n");
   }
 
   void explainTellsEachStep() {
-    const Result r = RunTool({"BRRR", "14/03/1962", "--explain"});
+    const ToolResult r = RunTool({"BRRR", "14/03/1962", "--explain"});
     QCOMPARE(r.status, 0);
     const QString out = QString::fromUtf8(r.out);
     QVERIFY(out.contains("Détail des calculs"));
@@ -96,25 +84,58 @@ class ReportToolTest : public QObject {
   void badArgumentsWriteNothing() {
     QTemporaryDir dir;
     const QString target = dir.filePath("x.RTF");
+    const QString dat = dir.filePath("VOREL.DAT");
     const QList<QStringList> cases = {
         {},
         {"DUPONT"},
         {"DUPONT", "31/02/1962", "--rtf", target},
         {"DUPONT", "01/02/1962", "--bogus"},
         {"DUPONT", "01/02/1962", "--rtf"},
-        {"--register", dir.filePath("VOREL.DAT")},
+        {"--register", dat},
         {"--register", "a", "--out", "b", "--explain"},
+        // A name beginning with "-" is an option unless it follows "--".
+        {"-DUPONT", "01/02/1962", "--rtf", target},
+        // A name with no letter at all once the name rule is applied.
+        {"1234", "01/02/1962", "--rtf", target},
+        {"DUPONT", "01/02/1962", "--rtf", target, "--pdf", target},
+        {"DUPONT", "01/02/1962", "--pdf"},
+        {"--import", dir.filePath("a.csv")},
+        {"--import", dir.filePath("a.csv"), "--export", target, "--register", dat},
+        {"--export", target, "--register", dat, "--out", dir.path()},
+        {"--register", dat, "--out", dir.path(), "--pdf", "--pdf"},
+        {"--", "DUPONT", "01/02/1962", "--rtf", target},
     };
     for (const QStringList& args : cases) {
-      const Result r = RunTool(args);
+      const ToolResult r = RunTool(args);
       QCOMPARE(r.status, 2);
       QVERIFY(r.out.isEmpty());
       QVERIFY(!r.err.isEmpty());
       QVERIFY(!QFile::exists(target));
     }
-    const Result help = RunTool({"--help"});
+    const ToolResult help = RunTool({"--help"});
     QCOMPARE(help.status, 0);
     QVERIFY(QString::fromUtf8(help.out).contains("Rédige le bilan Vorel"));
+  }
+
+  // NAME goes through the person entry's rule; "--" ends the options.
+  void nameFollowsTheEntrysRule() {
+    const struct {
+      QStringList args;
+      const char* name;
+    } cases[] = {
+        {{"Hélène", "14/03/1962"}, "HELENE"},
+        {{"  dupré   Françoise-Œdipe ", "14/03/1962"}, "DUPRE FRANCOISEOEDIPE"},
+        {{"--", "-DUPONT JEAN", "21/06/1980"}, "DUPONT JEAN"},
+        {{"--explain", "--", "--x", "21/06/1980"}, "X"},
+    };
+    for (const auto& c : cases) {
+      const ToolResult r = RunTool(c.args);
+      QCOMPARE(r.status, 0);
+      const Report expected =
+          ComposeReport(c.name, c.args[c.args.size() - 1].toStdString(), FrenchLocaleNames());
+      QVERIFY2(r.out.startsWith(QByteArray::fromStdString(expected.document.PlainText() + "\n")),
+               c.name);
+    }
   }
 
   void wholeRegister() {
@@ -128,9 +149,10 @@ class ReportToolTest : public QObject {
     const QString registerPath = dir.filePath("VOREL.DAT");
     SaveRegister(registerPath.toStdString(), list);
     const QString out = dir.filePath("out");
-    const Result r = RunTool({"--register", registerPath, "--out", out});
+    const ToolResult r = RunTool({"--register", registerPath, "--out", out});
     QCOMPARE(r.status, 1);
-    QVERIFY(QString::fromUtf8(r.err).contains("'31/04/1962' n'est pas une date correcte"));
+    QVERIFY(QString::fromUtf8(r.err).contains(
+        "fiche 2 (DUPONT) passée : '31/04/1962' n'est pas une date correcte.\n"));
     QVERIFY(QString::fromUtf8(r.err).contains("4 bilans écrits"));
 
     QStringList files = QDir(out).entryList(QDir::Files, QDir::Name);
@@ -145,19 +167,115 @@ class ReportToolTest : public QObject {
     QVERIFY(rows[3].startsWith("\"ÉLISE, \"\"LA\"\" RENÉE\",01/06/1980,"));
     QVERIFY(
         ReadAll(out + "/MARTIN_PAUL_HENRI_14-03-1962.RTF").contains("Vorel de MARTIN PAUL HENRI"));
+    // Names read from a register stay as stored, accents and punctuation included.
+    QVERIFY(ReadAll(out + "/ÉLISE_LA_RENÉE_01-06-1980.RTF")
+                .contains("Vorel de \\'c9LISE, \"LA\" REN\\'c9E"));
+
+    // The same with PDF files: the same names, another extension, the same summary.
+    const QString pdfOut = dir.filePath("pdf");
+    const ToolResult p = RunTool({"--register", registerPath, "--out", pdfOut, "--pdf"});
+    QCOMPARE(p.status, 1);
+    QStringList pdfs = QDir(pdfOut).entryList(QDir::Files, QDir::Name);
+    files.replaceInStrings(".RTF", ".pdf");
+    QCOMPARE(pdfs, files);
+    QCOMPARE(ReadAll(pdfOut + "/numbers.csv"), csv);
+    QVERIFY(ReadAll(pdfOut + "/SANS_NOM_05-05-1955.pdf").startsWith("%PDF-"));
+    // Made several at a time, each is the PDF of its report alone.
+    if (test::HasProgram("pdftotext")) {
+      QCOMPARE(
+          RunTool({"MARTIN PAUL HENRI", "14/03/1962", "--pdf", dir.filePath("one.pdf")}).status, 0);
+      const QByteArrayList one = PlacedWords(dir.filePath("one.pdf"));
+      QVERIFY(one.size() > 500);
+      QCOMPARE(PlacedWords(pdfOut + "/MARTIN_PAUL_HENRI_14-03-1962-2.pdf"), one);
+    }
   }
 
+  // The PDF is the report window's print on a PDF printer, word for word and place for place,
+  // made without any display; its text is the report's, its fonts are embedded.
+  void pdfIsTheWindowsPrint() {
+    if (!test::HasProgram("pdftotext") || !test::HasProgram("pdffonts") ||
+        !test::HasProgram("pdfinfo"))
+      QSKIP("pdftotext, pdffonts or pdfinfo missing (Debian package poppler-utils)");
+    QTemporaryDir dir;
+    const Report report = ComposeReport("DUPRE HELENE", "02/11/1975", FrenchLocaleNames());
+    ReportWindow window;
+    window.showReport(report);
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setPageSize(QPageSize(QPageSize::A4));
+    printer.setOutputFileName(dir.filePath("window.pdf"));
+    QVERIFY(window.printCopies(printer, 1) > 1);
+
+    // As over ssh: no display, and a platform named for other programs.
+    const QString pdf = dir.filePath("tool.pdf");
+    const ToolResult r = RunTool(
+        {"Dupré Hélène", "02/11/1975", "--pdf", pdf},
+        {{"QT_QPA_PLATFORM", "xcb"}, {"DISPLAY", QString()}, {"WAYLAND_DISPLAY", QString()}});
+    QCOMPARE(r.status, 0);
+    QVERIFY(r.out.isEmpty());
+    QCOMPARE(r.err, QByteArray());
+
+    // Every word in the same place on the same page.
+    const QByteArrayList toolWords = PlacedWords(pdf);
+    QVERIFY(toolWords.size() > 500);
+    QCOMPARE(toolWords, PlacedWords(dir.filePath("window.pdf")));
+    // A4, the text 50 points in from the 10-point margin.
+    QVERIFY(toolWords[0].contains("width=\"595.") && toolWords[0].contains("height=\"842."));
+    QVERIFY(toolWords[1].contains("xMin=\"60.0"));
+
+    // The text, line by line, is the report's once the lines the page broke are joined.
+    QString text = QString::fromUtf8(test::RunProgram("pdftotext", {pdf, "-"}).out);
+    text.remove(QLatin1Char('\f'));
+    QStringList lines = text.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    const QStringList paragraphs = QString::fromStdString(report.document.PlainText())
+                                       .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    for (QString paragraph : paragraphs) {
+      // Spaces at the end of a paragraph leave no mark on the page.
+      while (paragraph.endsWith(QLatin1Char(' '))) paragraph.chop(1);
+      QVERIFY2(!lines.isEmpty(), qPrintable(paragraph));
+      // pdftotext mends a word the page broke at its hyphen ("import-" "export") into one
+      // word without it, so hyphens are left out of the comparison.
+      paragraph.remove(QLatin1Char('-'));
+      QString joined = lines.takeFirst().remove(QLatin1Char('-'));
+      while (joined.size() < paragraph.size() && !lines.isEmpty())
+        joined += QLatin1Char(' ') + lines.takeFirst().remove(QLatin1Char('-'));
+      QCOMPARE(joined, paragraph);
+    }
+    QVERIFY(lines.isEmpty());
+
+    // Every font embedded, the bold among them; the title is the report's caption.
+    const QByteArrayList fonts = test::RunProgram("pdffonts", {pdf}).out.split('\n').mid(2);
+    int listed = 0;
+    bool bold = false;
+    for (const QByteArray& row : fonts) {
+      if (row.trimmed().isEmpty()) continue;
+      ++listed;
+      QVERIFY2(row.mid(row.indexOf("Identity-H")).simplified().startsWith("Identity-H yes"),
+               row.constData());
+      bold = bold || row.startsWith("LiberationSerif-Bold");
+    }
+    QVERIFY(listed >= 2);
+    QVERIFY(bold);
+    const QString info = QString::fromUtf8(test::RunProgram("pdfinfo", {pdf}).out);
+    QVERIFY(info.contains("Title:           " + QString::fromStdString(report.caption) + "\n"));
+  }
   // The tool's output and input files get what the program's do: a write-protected report
   // is refused and untouched, a link is followed and stays, a pipe is refused at once.
   void userFilesAsTheProgramTreatsThem() {
     QTemporaryDir dir;
-    // Open to the unprivileged user the tool may run as.
+    // Open to the unprivileged user the tool runs as when the tests run as root.
     QVERIFY(QFile::setPermissions(dir.path(), QFileDevice::Permissions(0x7777)));
     const QString readOnly = dir.filePath("readonly.RTF");
     QVERIFY(ReplaceFileContents(readOnly.toStdString(), "{\\rtf1 old}") == SaveStatus::Ok);
     if (::geteuid() == 0) QCOMPARE(::chown(readOnly.toLocal8Bit().constData(), 65534, 65534), 0);
     QVERIFY(QFile::setPermissions(readOnly, QFileDevice::ReadOwner | QFileDevice::ReadOther));
-    Result r = RunTool({"MARTIN PAUL HENRI", "14/03/1962", "--rtf", readOnly}, true);
+    const QStringList oneReport{"MARTIN PAUL HENRI", "14/03/1962", "--rtf", readOnly};
+    ToolResult r = ::geteuid() == 0
+                       ? test::RunProgram("setpriv",
+                                          QStringList{"--reuid=65534", "--regid=65534",
+                                                      "--clear-groups", VOREL_REPORT_TOOL} +
+                                              oneReport)
+                       : RunTool(oneReport);
     QCOMPARE(r.status, 1);
     QCOMPARE(QString::fromUtf8(r.err),
              "vorel-report : Impossible de créer le fichier " + readOnly + ".\n");

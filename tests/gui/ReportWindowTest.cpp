@@ -26,6 +26,7 @@
 #include "gui/Guard.h"
 #include "gui/ReportWindow.h"
 #include "render/DocumentBridge.h"
+#include "render/PageLayout.h"
 #include "report/Composition.h"
 
 namespace vorel {

@@ -1,0 +1,140 @@
+// vorel-report's command line.
+#include "ReportArguments.h"
+
+#include <string_view>
+#include <vector>
+
+#include "ToolMessages.h"
+
+namespace vorel {
+
+const char* const kReportUsage =
+    "Usage :\n"
+    "  vorel-report [--rtf FICHIER | --pdf FICHIER] [--explain] [--] NOM DATE\n"
+    "  vorel-report --register VOREL.DAT --out DOSSIER [--pdf]\n"
+    "  vorel-report --import FICHIER.csv --register VOREL.DAT\n"
+    "  vorel-report --export FICHIER.csv --register VOREL.DAT\n"
+    "  vorel-report --help\n"
+    "\n"
+    "Rédige le bilan Vorel d'une personne, ou de toutes les personnes d'un fichier des\n"
+    "personnes, sans affichage ; fait passer les personnes d'un tableur à ce fichier et\n"
+    "inversement.\n"
+    "\n"
+    "  NOM DATE          le nom complet, nom de famille d'abord, et la date de naissance au\n"
+    "                    format jj/mm/aaaa ; le texte du bilan est écrit sur la sortie\n"
+    "                    standard, un paragraphe par ligne. Dans le NOM, les lettres\n"
+    "                    accentuées deviennent leur lettre de base (é → E, ç → C, œ → OE),\n"
+    "                    puis seuls les lettres et les espaces sont gardés, en majuscules :\n"
+    "                    « Hélène » donne le bilan de HELENE\n"
+    "  --rtf FICHIER     écrit le bilan au format RTF dans FICHIER, comme l'enregistre la\n"
+    "                    fenêtre du bilan, au lieu de l'afficher\n"
+    "  --pdf FICHIER     écrit le bilan au format PDF dans FICHIER, tel que la fenêtre du\n"
+    "                    bilan l'imprime (A4, polices incorporées), au lieu de l'afficher\n"
+    "  --explain         ajoute après le bilan le détail du calcul des nombres\n"
+    "  --                termine les options : ce qui suit est le NOM et la DATE, même si\n"
+    "                    cela commence par « - »\n"
+    "  --register F      le fichier des personnes F (VOREL.DAT) ; les noms qui y sont lus\n"
+    "                    restent exactement tels qu'ils sont enregistrés\n"
+    "  --out DOSSIER     écrit dans DOSSIER un fichier RTF par personne et le résumé\n"
+    "                    numbers.csv ; les personnes dont la date n'est pas valable sont\n"
+    "                    signalées et passées\n"
+    "  --pdf             avec --out : un fichier PDF par personne au lieu d'un fichier RTF\n"
+    "  --import F.csv    ajoute au fichier des personnes celles d'un fichier CSV de tableur\n"
+    "                    (le nom puis la date, jj/mm/aaaa ou aaaa-mm-jj, séparés par « ; » ou\n"
+    "                    « , ») ; les noms suivent la règle du NOM. Tout ou rien : une ligne\n"
+    "                    incorrecte est signalée avec son numéro et rien n'est modifié\n"
+    "  --export F.csv    écrit les personnes dans F.csv, « nom;date de naissance », en\n"
+    "                    UTF-8 pour les tableurs\n"
+    "\n"
+    "Code de sortie : 0 si tout a été écrit ; 1 si une personne a été passée, si un fichier\n"
+    "est illisible, abîmé ou impossible à écrire, ou si une ligne du fichier CSV est\n"
+    "incorrecte ; 2 si les arguments sont incorrects.\n";
+
+namespace {
+
+bool Given(const std::string& value) {
+  return !value.empty();
+}
+
+}  // namespace
+
+ReportArguments ParseReportArguments(int argc, const char* const* argv) {
+  // --pdf names a file for one report and stands alone beside --register; which one it is
+  // must be known before it is read.
+  bool withRegister = false;
+  for (int i = 1; i < argc && std::string_view(argv[i]) != "--"; ++i)
+    if (std::string_view(argv[i]) == "--register") withRegister = true;
+
+  ReportArguments a;
+  std::vector<std::string> positional;
+  bool help = false;
+  bool options = true;
+  for (int i = 1; i < argc; ++i) {
+    const std::string arg = argv[i];
+    const auto value = [&](std::string& into) {
+      if (i + 1 >= argc || argv[i + 1][0] == '\0')
+        BadArguments("l'option " + arg + " attend une valeur");
+      if (!into.empty()) BadArguments("l'option " + arg + " est donnée deux fois");
+      into = argv[++i];
+    };
+    if (!options || arg.size() < 2 || arg[0] != '-') {
+      positional.push_back(arg);
+    } else if (arg == "--") {
+      options = false;
+    } else if (arg == "--help" || arg == "-h") {
+      help = true;
+    } else if (arg == "--explain") {
+      a.explain = true;
+    } else if (arg == "--rtf") {
+      value(a.rtf);
+    } else if (arg == "--pdf" && withRegister) {
+      if (a.pdfPerPerson) BadArguments("l'option --pdf est donnée deux fois");
+      a.pdfPerPerson = true;
+    } else if (arg == "--pdf") {
+      value(a.pdf);
+    } else if (arg == "--register") {
+      value(a.registerFile);
+    } else if (arg == "--out") {
+      value(a.out);
+    } else if (arg == "--import") {
+      value(a.csv);
+      a.command = ToolCommand::Import;
+    } else if (arg == "--export") {
+      if (a.command == ToolCommand::Import) BadArguments("--import et --export s'excluent");
+      value(a.csv);
+      a.command = ToolCommand::Export;
+    } else {
+      BadArguments("option inconnue " + arg);
+    }
+  }
+  if (help) {
+    a.command = ToolCommand::Help;
+    return a;
+  }
+
+  if (a.command == ToolCommand::Import || a.command == ToolCommand::Export) {
+    const std::string option = a.command == ToolCommand::Import ? "--import" : "--export";
+    if (!Given(a.registerFile)) BadArguments(option + " va avec --register");
+    if (!positional.empty() || Given(a.rtf) || a.explain || Given(a.out) || a.pdfPerPerson)
+      BadArguments(option + " ne se combine qu'avec --register");
+    return a;
+  }
+  if (Given(a.registerFile) || Given(a.out)) {
+    if (!Given(a.registerFile) || !Given(a.out))
+      BadArguments("--register va avec --out, --import ou --export");
+    if (!positional.empty() || Given(a.rtf) || a.explain)
+      BadArguments("--register ne se combine pas avec NOM, DATE, --rtf ni --explain");
+    a.command = ToolCommand::RegisterReports;
+    return a;
+  }
+  if (Given(a.rtf) && Given(a.pdf)) BadArguments("--rtf et --pdf s'excluent");
+  if (positional.size() != 2)
+    BadArguments(positional.size() < 2 ? "il faut un nom et une date de naissance"
+                                       : "trop d'arguments (mettez le nom entre guillemets)");
+  a.name = positional[0];
+  a.date = positional[1];
+  a.command = ToolCommand::OneReport;
+  return a;
+}
+
+}  // namespace vorel

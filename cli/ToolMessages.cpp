@@ -1,0 +1,31 @@
+// vorel-report's messages and output files.
+#include "ToolMessages.h"
+
+#include <cstdio>
+#include <cstdlib>
+
+#include "base/Error.h"
+#include "base/FileIO.h"
+
+namespace vorel {
+
+void BadArguments(const std::string& message) {
+  std::fprintf(stderr, "vorel-report : %s\nEssayez « vorel-report --help ».\n", message.c_str());
+  std::exit(2);
+}
+
+void PrintError(std::string_view message) {
+  std::fprintf(stderr, "vorel-report : %s\n", ErrorBoxText(message).c_str());
+}
+
+bool SaveOutput(const std::string& path, std::string_view bytes, bool durable) {
+  SaveOptions options;
+  options.durable = durable;
+  return ReplaceFileContents(path, bytes, options) == SaveStatus::Ok;
+}
+
+std::string CannotCreateMessage(const std::string& path) {
+  return FormatMessage("Impossible de créer le fichier %s", path);
+}
+
+}  // namespace vorel

@@ -1,0 +1,59 @@
+// Laying the report out on pages and painting them.
+#include "render/PageLayout.h"
+
+#include <QAbstractTextDocumentLayout>
+#include <QPagedPaintDevice>
+#include <QPainter>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTextFrame>
+
+namespace vorel {
+
+std::unique_ptr<QTextDocument> LayOutForDevice(const QTextDocument& source, QPaintDevice& device) {
+  std::unique_ptr<QTextDocument> doc(source.clone());
+  // Fonts follow the device's resolution by themselves; indents are in pixels of 1/96 inch and
+  // must be scaled to it. Done in one edit before the layout exists: a layout present during
+  // the changes would lay the text out again for each paragraph.
+  const double scale = device.logicalDpiX() / 96.0;
+  QTextCursor cursor(doc.get());
+  cursor.beginEditBlock();
+  for (QTextBlock block = doc->begin(); block.isValid(); block = block.next()) {
+    QTextBlockFormat format = block.blockFormat();
+    format.setLeftMargin(format.leftMargin() * scale);
+    format.setRightMargin(format.rightMargin() * scale);
+    format.setTextIndent(format.textIndent() * scale);
+    cursor.setPosition(block.position());
+    cursor.setBlockFormat(format);
+  }
+  QTextFrameFormat frame = doc->rootFrame()->frameFormat();
+  frame.setMargin(0);
+  frame.setPadding(0);
+  doc->rootFrame()->setFrameFormat(frame);
+  cursor.endEditBlock();
+  doc->documentLayout()->setPaintDevice(&device);
+  doc->setPageSize(QSizeF(device.width(), device.height()));
+  return doc;
+}
+
+int PaintPages(const QTextDocument& source, QPagedPaintDevice& device, QPainter& painter,
+               int copies) {
+  const std::unique_ptr<QTextDocument> doc = LayOutForDevice(source, device);
+  const QRectF page(0, 0, device.width(), device.height());
+  const int pages = doc->pageCount();
+  int painted = 0;
+  for (int copy = 0; copy < copies; ++copy) {
+    for (int p = 0; p < pages; ++p) {
+      if (painted > 0) device.newPage();
+      painter.save();
+      painter.translate(0, -p * page.height());
+      doc->drawContents(&painter, page.translated(0, p * page.height()));
+      painter.restore();
+      ++painted;
+    }
+  }
+  return painted;
+}
+
+}  // namespace vorel
