@@ -110,9 +110,10 @@ int OnePerson(const Arguments& a, const CalendarNames& names) {
     BadArguments(e.what());
   }
   if (!a.rtf.empty()) {
-    if (ReplaceFileContents(a.rtf, WriteRtf(report.document)) != SaveStatus::Ok) {
-      std::fprintf(stderr, "vorel-report : %s\n",
-                   ErrorBoxText(FormatMessage("Impossible de créer le fichier %s", a.rtf)).c_str());
+    try {
+      ReplaceFileContents(a.rtf, WriteRtf(report.document));
+    } catch (const FileError& e) {
+      std::fprintf(stderr, "vorel-report : %s\n", ErrorBoxText(e.what()).c_str());
       return 1;
     }
   } else {
@@ -154,9 +155,12 @@ std::string CsvField(const std::string& text) {
 int WholeRegister(const Arguments& a, const CalendarNames& names) {
   RegisterList list;
   int status = 0;
-  if (const auto error = LoadRegister(a.registerFile, list)) {
+  try {
+    LoadRegister(a.registerFile, list);
+  } catch (const Error& e) {
+    // The persons read before the error are still written.
     std::fprintf(stderr, "vorel-report : %s : %s\n", a.registerFile.c_str(),
-                 ErrorBoxText(*error).c_str());
+                 ErrorBoxText(e.what()).c_str());
     status = 1;
   }
   struct stat info {};
@@ -187,10 +191,10 @@ int WholeRegister(const Arguments& a, const CalendarNames& names) {
     const int n = ++used[base];
     if (n > 1) base += "-" + std::to_string(n);
     const std::string path = a.out + "/" + base + ".RTF";
-    if (ReplaceFileContents(path, WriteRtf(report.document),
-                            SaveOptions{false, false, std::nullopt}) != SaveStatus::Ok) {
-      std::fprintf(stderr, "\nvorel-report : %s\n",
-                   ErrorBoxText(FormatMessage("Impossible de créer le fichier %s", path)).c_str());
+    try {
+      ReplaceFileContents(path, WriteRtf(report.document), SaveOptions{false, false, std::nullopt});
+    } catch (const FileError& e) {
+      std::fprintf(stderr, "\nvorel-report : %s\n", ErrorBoxText(e.what()).c_str());
       return 1;
     }
     ++written;
@@ -204,8 +208,10 @@ int WholeRegister(const Arguments& a, const CalendarNames& names) {
       std::fprintf(stderr, "\r%zu / %zu fiches", i + 1, count);
   }
   std::fprintf(stderr, "\n%zu bilans écrits dans %s\n", written, a.out.c_str());
-  if (ReplaceFileContents(a.out + "/numbers.csv", csv) != SaveStatus::Ok) {
-    std::fprintf(stderr, "vorel-report : impossible d'écrire %s/numbers.csv\n", a.out.c_str());
+  try {
+    ReplaceFileContents(a.out + "/numbers.csv", csv);
+  } catch (const FileError& e) {
+    std::fprintf(stderr, "vorel-report : %s\n", ErrorBoxText(e.what()).c_str());
     return 1;
   }
   return status;
