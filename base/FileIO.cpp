@@ -16,6 +16,8 @@
 namespace vorel {
 namespace {
 
+enum class SaveStatus { Ok, CannotCreate, WriteFailed };
+
 // A leftover temporary file is ".NAME" + kTempMarker + six random characters; long names
 // are cut so that the whole stays within a file name's limit.
 constexpr std::string_view kTempMarker = ".vorel-tmp-";
@@ -181,11 +183,10 @@ SaveStatus WriteInPlace(const std::string& target,
   return ok ? SaveStatus::Ok : SaveStatus::WriteFailed;
 }
 
-}  // namespace
-
-SaveStatus ReplaceFile(const std::string& path,
-                       const std::function<bool(const FileWriter& write)>& produce,
-                       const SaveOptions& options) {
+// The save's steps; ReplaceFile turns the outcome into its error.
+SaveStatus Save(const std::string& path,
+                const std::function<bool(const FileWriter& write)>& produce,
+                const SaveOptions& options) {
   const std::optional<std::string> resolved = FollowLinks(path);
   if (!resolved) return SaveStatus::CannotCreate;
   const std::string& target = *resolved;
@@ -247,9 +248,42 @@ SaveStatus ReplaceFile(const std::string& path,
   return SaveStatus::Ok;
 }
 
-SaveStatus ReplaceFileContents(const std::string& path, std::string_view bytes,
-                               const SaveOptions& options) {
-  return ReplaceFile(
+}  // namespace
+
+FileError::FileError(Kind kind, const std::string& path, int systemError)
+    : Error([&] {
+        switch (kind) {
+          case Kind::CannotCreate:
+            return FormatMessage("Impossible de créer le fichier %s", path);
+          case Kind::WriteFailed:
+            return std::string("Erreur à l'enregistrement de flux");
+          case Kind::CannotOpen:
+            return FormatMessage("Impossible d'ouvrir le fichier %s", path);
+          case Kind::ReadFailed:
+            break;
+        }
+        return std::string("Erreur au chargement de flux");
+      }()),
+      kind_(kind),
+      systemError_(systemError) {}
+
+void ReplaceFile(const std::string& path,
+                 const std::function<bool(const FileWriter& write)>& produce,
+                 const SaveOptions& options) {
+  errno = 0;
+  switch (Save(path, produce, options)) {
+    case SaveStatus::Ok:
+      return;
+    case SaveStatus::CannotCreate:
+      throw FileError(FileError::Kind::CannotCreate, path, errno);
+    case SaveStatus::WriteFailed:
+      throw FileError(FileError::Kind::WriteFailed, path, errno);
+  }
+}
+
+void ReplaceFileContents(const std::string& path, std::string_view bytes,
+                         const SaveOptions& options) {
+  ReplaceFile(
       path, [bytes](const FileWriter& write) { return write(bytes); }, options);
 }
 
@@ -272,10 +306,10 @@ int OpenRegularFile(const std::string& path) {
   return fd;
 }
 
-ReadStatus ReadFileContents(const std::string& path, std::string& bytes, size_t maxBytes) {
+void ReadFileContents(const std::string& path, std::string& bytes, size_t maxBytes) {
   bytes.clear();
   Descriptor fd(OpenRegularFile(path));
-  if (fd.Get() < 0) return ReadStatus::CannotOpen;
+  if (fd.Get() < 0) throw FileError(FileError::Kind::CannotOpen, path, errno);
   struct stat info {};
   if (::fstat(fd.Get(), &info) == 0 && static_cast<size_t>(info.st_size) <= maxBytes)
     bytes.reserve(static_cast<size_t>(info.st_size));
@@ -284,16 +318,15 @@ ReadStatus ReadFileContents(const std::string& path, std::string& bytes, size_t 
     const ssize_t n = ::read(fd.Get(), buffer, sizeof buffer);
     if (n < 0) {
       if (errno == EINTR) continue;
-      return ReadStatus::ReadFailed;
+      throw FileError(FileError::Kind::ReadFailed, path, errno);
     }
     if (n == 0) break;
     if (bytes.size() + static_cast<size_t>(n) > maxBytes) {
       bytes.append(buffer, maxBytes - bytes.size());
-      return ReadStatus::ReadFailed;
+      throw FileError(FileError::Kind::ReadFailed, path, EFBIG);
     }
     bytes.append(buffer, static_cast<size_t>(n));
   }
-  return ReadStatus::Ok;
 }
 
 }  // namespace vorel

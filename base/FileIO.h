@@ -8,11 +8,30 @@
 #include <string>
 #include <string_view>
 
+#include "base/Error.h"
+
 namespace vorel {
 
-// CannotCreate: the file may not or cannot be written (write-protected, not a regular file,
-// its folder missing); nothing was touched. WriteFailed: the writing itself failed.
-enum class SaveStatus { Ok, CannotCreate, WriteFailed };
+// A file could not be saved or read. Its message is the documents' own wording; the register
+// and the settings, which word their failures otherwise, put theirs in its place.
+class FileError : public Error {
+ public:
+  enum class Kind {
+    CannotCreate,  // may not or cannot be written (write-protected, not a regular file, no
+                   // folder); nothing was touched
+    WriteFailed,   // the writing itself failed
+    CannotOpen,    // missing, unreadable, or not a regular file
+    ReadFailed,    // the reading failed, or the file is larger than the reader takes
+  };
+  FileError(Kind kind, const std::string& path, int systemError);
+  Kind kind() const { return kind_; }
+  // The system's error code (errno) behind it; EFBIG for a file larger than the reader takes.
+  int systemError() const { return systemError_; }
+
+ private:
+  Kind kind_;
+  int systemError_;
+};
 
 // Receives the next bytes of a file being written; false when the write failed.
 using FileWriter = std::function<bool(std::string_view bytes)>;
@@ -39,24 +58,23 @@ struct SaveOptions {
 //   place, with the old file's mode, owner and group, so a failure or a crash at any moment
 //   leaves the whole old file or the whole new one.
 // A failed save leaves no temporary file; one left by a killed process is removed by the
-// next save of the same file. produce returning false fails the save as WriteFailed.
-SaveStatus ReplaceFile(const std::string& path,
-                       const std::function<bool(const FileWriter& write)>& produce,
-                       const SaveOptions& options = {});
+// next save of the same file. Throws FileError (CannotCreate or WriteFailed); produce
+// returning false fails the save as WriteFailed.
+void ReplaceFile(const std::string& path,
+                 const std::function<bool(const FileWriter& write)>& produce,
+                 const SaveOptions& options = {});
 
 // The same for bytes already in memory.
-SaveStatus ReplaceFileContents(const std::string& path, std::string_view bytes,
-                               const SaveOptions& options = {});
-
-enum class ReadStatus { Ok, CannotOpen, ReadFailed };
+void ReplaceFileContents(const std::string& path, std::string_view bytes,
+                         const SaveOptions& options = {});
 
 // Opens path for reading if it is a regular file, without ever waiting on a pipe or a
 // device. Returns the descriptor, or -1 with errno set (EACCES for a pipe, a device or a
 // folder: they cannot be opened as a document).
 int OpenRegularFile(const std::string& path);
 
-// Regular files only (others are CannotOpen). A file above maxBytes is ReadFailed, with its
-// first maxBytes bytes in bytes.
-ReadStatus ReadFileContents(const std::string& path, std::string& bytes, size_t maxBytes);
+// Regular files only (others are CannotOpen). Throws FileError; bytes then holds what was read
+// before the failure: the first maxBytes bytes of a file larger than that.
+void ReadFileContents(const std::string& path, std::string& bytes, size_t maxBytes);
 
 }  // namespace vorel

@@ -201,7 +201,11 @@ ProfileText ProfileFile::Read() const {
   std::string bytes;
   // Settings files are small: a larger one is read as far as the limit; one that cannot
   // be opened reads as empty.
-  if (ReadFileContents(path_, bytes, kMaxFileSize) == ReadStatus::CannotOpen) bytes.clear();
+  try {
+    ReadFileContents(path_, bytes, kMaxFileSize);
+  } catch (const FileError& e) {
+    if (e.kind() == FileError::Kind::CannotOpen) bytes.clear();
+  }
   return ProfileText(bytes);
 }
 
@@ -209,8 +213,11 @@ void ProfileFile::Write(const ProfileText& text) {
   SaveOptions options;
   // The configuration folder may not exist yet on a fresh account.
   options.createFolders = true;
-  if (ReplaceFileContents(path_, text.Bytes(), options) != SaveStatus::Ok)
+  try {
+    ReplaceFileContents(path_, text.Bytes(), options);
+  } catch (const FileError&) {
     throw Error(FormatMessage("Impossible d'écrire dans %s", FileName(path_)));
+  }
 }
 
 std::string ProfileFile::ReadString(std::string_view section, std::string_view key,

@@ -30,17 +30,16 @@ RegisterState StateOf(const std::string& path) {
 
 int ImportPersons(const ReportArguments& a) {
   std::string bytes;
-  switch (ReadFileContents(a.csv, bytes, kMaxPersonsCsvBytes)) {
-    case ReadStatus::Ok:
-      break;
-    case ReadStatus::CannotOpen:
-      PrintError(FormatMessage("Impossible d'ouvrir le fichier %s", a.csv));
-      return 1;
-    case ReadStatus::ReadFailed:
+  try {
+    ReadFileContents(a.csv, bytes, kMaxPersonsCsvBytes);
+  } catch (const FileError& e) {
+    if (e.kind() == FileError::Kind::CannotOpen)
+      PrintError(e.what());
+    else
       PrintError(FormatMessage("Impossible de lire le fichier %s", a.csv) +
                  " (erreur de lecture, ou plus de " + std::to_string(kMaxPersonsCsvBytes >> 20) +
                  " Mio)");
-      return 1;
+    return 1;
   }
   std::vector<Person> imported;
   try {
@@ -52,9 +51,11 @@ int ImportPersons(const ReportArguments& a) {
 
   const RegisterState state = StateOf(a.registerFile);
   RegisterList list;
-  if (const auto error = LoadRegister(a.registerFile, list)) {
+  try {
+    LoadRegister(a.registerFile, list);
+  } catch (const Error& e) {
     // Saving now would lose the records that could not be read.
-    PrintError(a.registerFile + " : " + *error);
+    PrintError(a.registerFile + " : " + e.what());
     return 1;
   }
   if (imported.empty()) {
@@ -90,9 +91,11 @@ int ExportPersons(const ReportArguments& a) {
   }
   RegisterList list;
   int status = 0;
-  if (const auto error = LoadRegister(a.registerFile, list)) {
+  try {
+    LoadRegister(a.registerFile, list);
+  } catch (const Error& e) {
     // The persons read before the damage are still worth having.
-    PrintError(a.registerFile + " : " + *error);
+    PrintError(a.registerFile + " : " + e.what());
     status = 1;
   }
   if (state == RegisterState::Empty) list.persons.clear();

@@ -110,8 +110,11 @@ int WriteRegisterReports(const ReportArguments& a) {
   }
   RegisterList list;
   int status = 0;
-  if (const auto error = LoadRegister(a.registerFile, list)) {
-    PrintError(a.registerFile + " : " + *error);
+  try {
+    LoadRegister(a.registerFile, list);
+  } catch (const Error& e) {
+    // The persons read before the damage still get their reports.
+    PrintError(a.registerFile + " : " + e.what());
     status = 1;
   }
   NeedFolder(a.out);

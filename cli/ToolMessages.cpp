@@ -21,7 +21,12 @@ void PrintError(std::string_view message) {
 bool SaveOutput(const std::string& path, std::string_view bytes, bool durable) {
   SaveOptions options;
   options.durable = durable;
-  return ReplaceFileContents(path, bytes, options) == SaveStatus::Ok;
+  try {
+    ReplaceFileContents(path, bytes, options);
+    return true;
+  } catch (const FileError&) {
+    return false;
+  }
 }
 
 std::string CannotCreateMessage(const std::string& path) {

@@ -29,7 +29,13 @@ HelpWindow::HelpWindow(QString helpFile, QWidget* parent)
 bool HelpWindow::Load() {
   // Read anew each time: the file may have been installed or fixed meanwhile.
   std::string bytes;
-  if (ReadFileContents(helpFile_.toStdString(), bytes, kMaxHelpFileSize) == ReadStatus::Ok) {
+  loaded_ = true;
+  try {
+    ReadFileContents(helpFile_.toStdString(), bytes, kMaxHelpFileSize);
+  } catch (const FileError&) {
+    loaded_ = false;
+  }
+  if (loaded_) {
     browser_->setHtml(QString::fromUtf8(bytes.data(), static_cast<qsizetype>(bytes.size())));
     loaded_ = true;
   } else {

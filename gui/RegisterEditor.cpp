@@ -85,15 +85,21 @@ RegisterEditor::~RegisterEditor() = default;
 
 void RegisterEditor::loadRegister() {
   grid_->setColumnWidths(300, grid_->width() - 100);
-  std::optional<std::string> error;
+  std::optional<Error> error;
   {
     BusyCursor busy;
-    model_->reset([&] { error = LoadRegister(registerPath_, list_); });
+    model_->reset([&] {
+      try {
+        LoadRegister(registerPath_, list_);
+      } catch (const Error& e) {
+        // The list holds what was kept: the grid and the counter show it before the error.
+        error = e;
+      }
+    });
   }
   grid_->setCurrentRow(1);
-  // The counter shows what was kept even when the load stopped part-way.
   showRowNumber(1);
-  if (error) throw Error(*error);
+  if (error) throw *error;
 }
 
 void RegisterEditor::addPerson() {

@@ -156,14 +156,8 @@ void ReportWindow::saveReport() {
   fileName_ = chosen->toStdString();
   setWindowTitle(FilePart(fileName_));
   const std::string rtf = WriteRtf(content());
-  switch (ReplaceFileContents(fileName_, rtf, saveOptions_)) {
-    case SaveStatus::Ok:
-      break;
-    case SaveStatus::CannotCreate:
-      throw Error(FormatMessage("Impossible de créer le fichier %s", fileName_));
-    case SaveStatus::WriteFailed:
-      throw Error("Erreur à l'enregistrement de flux");
-  }
+  // A failure throws the report's own messages ("Impossible de créer le fichier …").
+  ReplaceFileContents(fileName_, rtf, saveOptions_);
   reportEdit_->document()->setModified(false);
 }
 
@@ -189,14 +183,7 @@ void ReportWindow::openReport() {
 
 void ReportWindow::loadFile(const std::string& path) {
   std::string bytes;
-  switch (ReadFileContents(path, bytes, kMaxReportFileSize)) {
-    case ReadStatus::Ok:
-      break;
-    case ReadStatus::CannotOpen:
-      throw Error(FormatMessage("Impossible d'ouvrir le fichier %s", path));
-    case ReadStatus::ReadFailed:
-      throw Error("Erreur au chargement de flux");
-  }
+  ReadFileContents(path, bytes, kMaxReportFileSize);
   BusyCursor busy;
   std::optional<RichDocument> document = ReadRtf(bytes);
   if (!document) {

@@ -1,9 +1,7 @@
 // Register list operations and the VOREL.DAT file.
 #include "register/RegisterFile.h"
 
-#include <fcntl.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
@@ -17,26 +15,6 @@ namespace vorel {
 namespace {
 
 constexpr size_t kChunkRecords = 4096;
-
-class FileDescriptor {
- public:
-  explicit FileDescriptor(int fd) : fd_(fd) {}
-  ~FileDescriptor() {
-    if (fd_ >= 0) ::close(fd_);
-  }
-  FileDescriptor(const FileDescriptor&) = delete;
-  FileDescriptor& operator=(const FileDescriptor&) = delete;
-  int Get() const { return fd_; }
-  // Closes now and reports the close's own error code, 0 when it went well.
-  int Close() {
-    const int result = ::close(fd_);
-    fd_ = -1;
-    return result == 0 ? 0 : errno;
-  }
-
- private:
-  int fd_;
-};
 
 }  // namespace
 
@@ -84,7 +62,7 @@ Person DecodeRecord(const unsigned char* record) {
                 std::string(reinterpret_cast<const char*>(record + 257), dateLength)};
 }
 
-std::optional<std::string> ReadRegister(std::string_view bytes, RegisterList& list) {
+void ReadRegister(std::string_view bytes, RegisterList& list) {
   list.persons.clear();
   std::optional<std::string> error;
   size_t whole = bytes.size() / kRecordSize;
@@ -101,7 +79,7 @@ std::optional<std::string> ReadRegister(std::string_view bytes, RegisterList& li
   if (list.persons.empty()) list.persons.push_back(Person{});
   PutSamplePerson(list);
   list.modified = false;
-  return error;
+  if (error) throw Error(*error);
 }
 
 namespace {
@@ -121,67 +99,44 @@ std::string WriteRegister(const RegisterList& list) {
   return bytes;
 }
 
-std::optional<std::string> LoadRegister(const std::string& path, RegisterList& list) {
+void LoadRegister(const std::string& path, RegisterList& list) {
   struct stat info {};
   if (::stat(path.c_str(), &info) != 0 && errno == ENOENT) return ReadRegister({}, list);
   // Read only: a register on a read-only medium or without write rights still loads.
-  FileDescriptor file(OpenRegularFile(path));
-  if (file.Get() < 0) {
-    const std::string error = IoErrorText(errno);
-    ReadRegister({}, list);
-    return error;
-  }
-  // One byte past the largest register tells that the file is larger still.
-  constexpr size_t kMaxBytes = kMaxPersons * kRecordSize + 1;
   std::string bytes;
-  if (::fstat(file.Get(), &info) == 0 && static_cast<size_t>(info.st_size) < kMaxBytes)
-    bytes.reserve(static_cast<size_t>(info.st_size) + 1);  // + 1: the end is seen in place
   std::optional<std::string> error;
-  size_t filled = 0;
-  for (;;) {
-    if (filled == bytes.size()) {
-      if (filled == kMaxBytes) {
-        error = IoErrorText(EFBIG);
-        break;
-      }
-      bytes.resize(
-          std::min(kMaxBytes, std::max(filled + kChunkRecords * kRecordSize, bytes.capacity())));
-    }
-    const ssize_t got = ::read(file.Get(), bytes.data() + filled, bytes.size() - filled);
-    if (got < 0) {
-      if (errno == EINTR) continue;
-      error = IoErrorText(errno);
-      break;
-    }
-    if (got == 0) break;
-    filled += static_cast<size_t>(got);
+  try {
+    ReadFileContents(path, bytes, kMaxPersons * kRecordSize);
+  } catch (const FileError& e) {
+    error = IoErrorText(e.systemError());
+    // After an error, the whole records read before it are kept.
+    bytes.resize(bytes.size() - bytes.size() % kRecordSize);
   }
-  bytes.resize(filled);
-  const int closeError = file.Close();
-  if (!error && closeError != 0) error = IoErrorText(closeError);
-  // After an error, the whole records read before it are kept.
-  if (error) bytes.resize(std::min(filled - filled % kRecordSize, kMaxPersons * kRecordSize));
-  const auto readError = ReadRegister(bytes, list);
-  return error ? error : readError;
+  ReadRegister(bytes, list);
+  if (error) throw Error(*error);
 }
 
 void SaveRegister(const std::string& path, RegisterList& list, SaveOptions options) {
   options.createFolders = true;
   // Records go out a chunk at a time, so a large register needs no copy of itself in memory.
-  const SaveStatus status = ReplaceFile(
-      path,
-      [&list](const FileWriter& write) {
-        std::string buffer;
-        buffer.reserve(kChunkRecords * kRecordSize);
-        for (size_t begin = 0; begin < list.persons.size(); begin += kChunkRecords) {
-          buffer.clear();
-          EncodeRecords(list, begin, std::min(begin + kChunkRecords, list.persons.size()), buffer);
-          if (!write(buffer)) return false;
-        }
-        return true;
-      },
-      options);
-  if (status != SaveStatus::Ok) throw Error(FormatMessage("Impossible d'écrire dans %s", path));
+  try {
+    ReplaceFile(
+        path,
+        [&list](const FileWriter& write) {
+          std::string buffer;
+          buffer.reserve(kChunkRecords * kRecordSize);
+          for (size_t begin = 0; begin < list.persons.size(); begin += kChunkRecords) {
+            buffer.clear();
+            EncodeRecords(list, begin, std::min(begin + kChunkRecords, list.persons.size()),
+                          buffer);
+            if (!write(buffer)) return false;
+          }
+          return true;
+        },
+        options);
+  } catch (const FileError&) {
+    throw Error(FormatMessage("Impossible d'écrire dans %s", path));
+  }
   list.modified = false;
 }
 

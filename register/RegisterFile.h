@@ -50,18 +50,18 @@ void EncodeRecord(const Person& person, unsigned char* record);
 Person DecodeRecord(const unsigned char* record);
 
 // Fills the list from the bytes of a register file (the list is emptied first). No bytes
-// give the sample person. An incomplete last record keeps the whole records before it and
-// returns "Lecture au-delà de la fin de fichier"; the list always ends with at least one
-// person, sample rule applied, modified cleared.
-std::optional<std::string> ReadRegister(std::string_view bytes, RegisterList& list);
+// give the sample person. An incomplete last record keeps the whole records before it, then
+// throws Error "Lecture au-delà de la fin de fichier". Either way the list ends with at least
+// one person, sample rule applied, modified cleared.
+void ReadRegister(std::string_view bytes, RegisterList& list);
 
 // The bytes of the register file for the list: one record per person.
 std::string WriteRegister(const RegisterList& list);
 
 // ReadRegister on the file at path. A missing file gives the sample person; a pipe, a device
 // or a folder is refused at once as a file that cannot be opened. On an error the whole
-// records read before it are kept and the error's French text is returned.
-std::optional<std::string> LoadRegister(const std::string& path, RegisterList& list);
+// records read before it are kept, then Error is thrown with the error's French text.
+void LoadRegister(const std::string& path, RegisterList& list);
 
 // Saves every person to the file at path through the careful save (base/FileIO.h), making
 // its folder when missing: a failure leaves the old file whole. Clears modified on success;

@@ -89,6 +89,25 @@ struct Outcome {
   int readStatus = -1;
 };
 
+// 0 when the file operation went through, else 1 + the kind of its FileError.
+int FileOutcome(const std::function<void()>& operation) {
+  try {
+    operation();
+    return 0;
+  } catch (const FileError& e) {
+    return 1 + static_cast<int>(e.kind());
+  }
+}
+
+std::string LoadMessage(const std::string& path, RegisterList& list) {
+  try {
+    LoadRegister(path, list);
+    return "";
+  } catch (const Error& e) {
+    return e.what();
+  }
+}
+
 Outcome ActAsUser(const std::string& target, const RegisterList& newList,
                   const SaveOptions& options) {
   int channel[2];
@@ -100,8 +119,8 @@ Outcome ActAsUser(const std::string& target, const RegisterList& newList,
     if (kRoot && (::setgroups(0, nullptr) != 0 || ::setresgid(kNobody, kNobody, kNobody) != 0 ||
                   ::setresuid(kNobody, kNobody, kNobody) != 0))
       ::_exit(3);
-    std::string out = std::to_string(static_cast<int>(
-                          ReplaceFileContents(target, WriteRegister(newList), options))) +
+    std::string out = std::to_string(FileOutcome(
+                          [&] { ReplaceFileContents(target, WriteRegister(newList), options); })) +
                       '\n';
     RegisterList list = newList;
     try {
@@ -111,9 +130,9 @@ Outcome ActAsUser(const std::string& target, const RegisterList& newList,
     }
     out += '\n';
     RegisterList loaded;
-    out += LoadRegister(target, loaded).value_or("") + '\n';
+    out += LoadMessage(target, loaded) + '\n';
     std::string bytes;
-    out += std::to_string(static_cast<int>(ReadFileContents(target, bytes, 1 << 30))) + '\n';
+    out += std::to_string(FileOutcome([&] { ReadFileContents(target, bytes, 1 << 30); })) + '\n';
     const bool written = ::write(channel[1], out.data(), out.size()) == ssize_t(out.size());
     ::_exit(written ? 0 : 4);
   }
@@ -158,11 +177,11 @@ TEST(UserFiles, EachSetUpGetsWhatACarefulEditorDoes) {
   const std::string newBytes = WriteRegister(newList);
   const std::string cannotWrite = "Impossible d'écrire dans ";
   const std::string refused = "Accès au fichier refusé";
-  const int ok = static_cast<int>(SaveStatus::Ok);
-  const int cannotCreate = static_cast<int>(SaveStatus::CannotCreate);
-  const int writeFailed = static_cast<int>(SaveStatus::WriteFailed);
-  const int readOk = static_cast<int>(ReadStatus::Ok);
-  const int cannotOpen = static_cast<int>(ReadStatus::CannotOpen);
+  const int ok = 0;
+  const int cannotCreate = 1 + static_cast<int>(FileError::Kind::CannotCreate);
+  const int writeFailed = 1 + static_cast<int>(FileError::Kind::WriteFailed);
+  const int readOk = 0;
+  const int cannotOpen = 1 + static_cast<int>(FileError::Kind::CannotOpen);
 
   struct Case {
     const char* what;
@@ -367,7 +386,7 @@ TEST(UserFiles, ReplacementKeepsModeOwnerAndGroup) {
   }
   struct stat before {};
   ASSERT_EQ(::stat(path.c_str(), &before), 0);
-  ASSERT_EQ(ReplaceFileContents(path, "{\\rtf1 new}"), SaveStatus::Ok);
+  ASSERT_NO_THROW(ReplaceFileContents(path, "{\\rtf1 new}"));
   struct stat after {};
   ASSERT_EQ(::stat(path.c_str(), &after), 0);
   EXPECT_NE(after.st_ino, before.st_ino);  // replaced, not written over
@@ -427,7 +446,7 @@ void KillWhileSaving(const KillCase& c) {
     ASSERT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL);
 
     std::string now;
-    ASSERT_EQ(ReadFileContents(path, now, 1 << 30), ReadStatus::Ok);
+    ASSERT_NO_THROW(ReadFileContents(path, now, 1 << 30));
     ASSERT_TRUE(now == c.first || now == c.second)
         << "kill " << kill << ": a file of " << now.size() << " bytes";
     const auto left = Others(folder.path(), {"VOREL.DAT"});
@@ -460,7 +479,7 @@ TEST(UserFiles, KilledSavesLeaveTheOldFileOrTheNewOneWhole) {
   report2 += "}";
   KillWhileSaving(
       {"report of 1 MB", report1, report2, [&](const std::string& path, bool useSecond) {
-         ASSERT_EQ(ReplaceFileContents(path, useSecond ? report2 : report1), SaveStatus::Ok);
+         ASSERT_NO_THROW(ReplaceFileContents(path, useSecond ? report2 : report1));
        }});
 }
 
