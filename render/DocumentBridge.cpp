@@ -13,6 +13,47 @@
 namespace vorel {
 namespace {
 
+// The control cannot draw leaders; they ride along in the block format, one character per
+// stop, so that a save keeps them.
+constexpr int kTabLeadersProperty = QTextFormat::UserProperty + 1;
+// A decimal stop aligns on the separator of French numbers.
+constexpr char16_t kDecimalSeparator = u',';
+
+QTextOption::TabType ToQt(TabKind kind) {
+  switch (kind) {
+    case TabKind::Center:
+      return QTextOption::CenterTab;
+    case TabKind::Right:
+      return QTextOption::RightTab;
+    case TabKind::Decimal:
+      return QTextOption::DelimiterTab;
+    case TabKind::Left:
+      break;
+  }
+  return QTextOption::LeftTab;
+}
+
+TabKind FromQt(QTextOption::TabType type) {
+  switch (type) {
+    case QTextOption::CenterTab:
+      return TabKind::Center;
+    case QTextOption::RightTab:
+      return TabKind::Right;
+    case QTextOption::DelimiterTab:
+      return TabKind::Decimal;
+    case QTextOption::LeftTab:
+      break;
+  }
+  return TabKind::Left;
+}
+
+// The control measures tab positions from the start of each line, the data from the left
+// edge of the text: the first line's start is the reference, since tabs in a paragraph are
+// nearly always on its first line (a list's number and its text).
+int FirstLineStart(const ParagraphFormat& f) {
+  return f.leftIndent + f.firstIndent;
+}
+
 QTextCharFormat ToQt(const CharFormat& f) {
   QTextCharFormat q;
   q.setFontFamilies(QStringList{QString::fromStdString(f.font)});
@@ -29,6 +70,18 @@ QTextBlockFormat ToQt(const ParagraphFormat& f) {
   q.setLeftMargin(TwipsToPixels(f.leftIndent));
   q.setRightMargin(TwipsToPixels(f.rightIndent));
   q.setTextIndent(TwipsToPixels(f.firstIndent));
+  if (!f.tabs.empty()) {
+    QList<QTextOption::Tab> tabs;
+    QString leaders;
+    for (const TabStop& stop : f.tabs) {
+      QTextOption::Tab tab(TwipsToPixels(stop.position - FirstLineStart(f)), ToQt(stop.kind));
+      if (stop.kind == TabKind::Decimal) tab.delimiter = QChar(kDecimalSeparator);
+      tabs.append(tab);
+      leaders.append(QChar(u'0' + static_cast<int>(stop.leader)));
+    }
+    q.setTabPositions(tabs);
+    if (leaders.count(QChar(u'0')) != leaders.size()) q.setProperty(kTabLeadersProperty, leaders);
+  }
   switch (f.alignment) {
     case Alignment::Left:
       q.setAlignment(Qt::AlignLeft | Qt::AlignAbsolute);
@@ -69,6 +122,15 @@ ParagraphFormat FromQt(const QTextBlockFormat& q) {
   f.leftIndent = PixelsToTwips(q.leftMargin());
   f.rightIndent = PixelsToTwips(q.rightMargin());
   f.firstIndent = PixelsToTwips(q.textIndent());
+  const QList<QTextOption::Tab> tabs = q.tabPositions();
+  const QString leaders = q.stringProperty(kTabLeadersProperty);
+  for (qsizetype i = 0; i < tabs.size(); ++i) {
+    TabStop stop{PixelsToTwips(tabs[i].position) + FirstLineStart(f), FromQt(tabs[i].type)};
+    const int leader = i < leaders.size() ? leaders[i].unicode() - u'0' : 0;
+    if (leader > 0 && leader <= static_cast<int>(TabLeader::Equals))
+      stop.leader = static_cast<TabLeader>(leader);
+    f.tabs.push_back(stop);
+  }
   const Qt::Alignment a = q.alignment() & Qt::AlignHorizontal_Mask;
   if (a & Qt::AlignHCenter)
     f.alignment = Alignment::Center;
@@ -143,8 +205,8 @@ void LoadDocument(const RichDocument& source, QTextDocument& target) {
 std::unique_ptr<QTextDocument> LayOutForDevice(const QTextDocument& source, QPaintDevice& device) {
   std::unique_ptr<QTextDocument> doc(source.clone());
   doc->documentLayout()->setPaintDevice(&device);
-  // Fonts follow the device's resolution by themselves; indents are in pixels of 1/96 inch and
-  // must be scaled to it.
+  // Fonts and tab positions follow the device's resolution by themselves; indents are in
+  // pixels of 1/96 inch and must be scaled to it.
   const double scale = device.logicalDpiX() / 96.0;
   QTextCursor cursor(doc.get());
   for (QTextBlock block = doc->begin(); block.isValid(); block = block.next()) {
