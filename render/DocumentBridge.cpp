@@ -8,14 +8,16 @@
 #include <QTextDocument>
 #include <QTextDocumentFragment>
 #include <QTextFrame>
+#include <algorithm>
 #include <cmath>
 
 namespace vorel {
 namespace {
 
 // The control cannot draw leaders; they ride along in the block format, one character per
-// stop, so that a save keeps them.
+// stop, so that a save keeps them. kImplicitStop marks a stop that is not in the data.
 constexpr int kTabLeadersProperty = QTextFormat::UserProperty + 1;
+constexpr char16_t kImplicitStop = u'-';
 // A decimal stop aligns on the separator of French numbers.
 constexpr char16_t kDecimalSeparator = u',';
 
@@ -70,14 +72,30 @@ QTextBlockFormat ToQt(const ParagraphFormat& f) {
   q.setLeftMargin(TwipsToPixels(f.leftIndent));
   q.setRightMargin(TwipsToPixels(f.rightIndent));
   q.setTextIndent(TwipsToPixels(f.firstIndent));
-  if (!f.tabs.empty()) {
+  // Word processors take a hanging indent for a tab stop, so that a list's text after its
+  // number lines up with the lines below it.
+  const bool hanging =
+      f.firstIndent < 0 && std::none_of(f.tabs.begin(), f.tabs.end(), [&](const TabStop& stop) {
+        return stop.position == f.leftIndent;
+      });
+  if (!f.tabs.empty() || hanging) {
     QList<QTextOption::Tab> tabs;
     QString leaders;
+    bool implicitDone = !hanging;
     for (const TabStop& stop : f.tabs) {
+      if (!implicitDone && stop.position > f.leftIndent) {
+        tabs.append(QTextOption::Tab(TwipsToPixels(-f.firstIndent), QTextOption::LeftTab));
+        leaders.append(QChar(kImplicitStop));
+        implicitDone = true;
+      }
       QTextOption::Tab tab(TwipsToPixels(stop.position - FirstLineStart(f)), ToQt(stop.kind));
       if (stop.kind == TabKind::Decimal) tab.delimiter = QChar(kDecimalSeparator);
       tabs.append(tab);
       leaders.append(QChar(u'0' + static_cast<int>(stop.leader)));
+    }
+    if (!implicitDone) {
+      tabs.append(QTextOption::Tab(TwipsToPixels(-f.firstIndent), QTextOption::LeftTab));
+      leaders.append(QChar(kImplicitStop));
     }
     q.setTabPositions(tabs);
     if (leaders.count(QChar(u'0')) != leaders.size()) q.setProperty(kTabLeadersProperty, leaders);
@@ -125,6 +143,7 @@ ParagraphFormat FromQt(const QTextBlockFormat& q) {
   const QList<QTextOption::Tab> tabs = q.tabPositions();
   const QString leaders = q.stringProperty(kTabLeadersProperty);
   for (qsizetype i = 0; i < tabs.size(); ++i) {
+    if (i < leaders.size() && leaders[i] == QChar(kImplicitStop)) continue;
     TabStop stop{PixelsToTwips(tabs[i].position) + FirstLineStart(f), FromQt(tabs[i].type)};
     const int leader = i < leaders.size() ? leaders[i].unicode() - u'0' : 0;
     if (leader > 0 && leader <= static_cast<int>(TabLeader::Equals))

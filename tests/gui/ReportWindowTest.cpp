@@ -192,7 +192,8 @@ class ReportWindowTest : public QObject {
     const QString path = dir.filePath("liste.rtf");
     QVERIFY(ReplaceFileContents(
                 path.toStdString(),
-                R"({\rtf1{\pard\li360\fi-360 \bullet\tx360\tqr\tldot\tx5000\tab un\tab 2\par}})") ==
+                R"({\rtf1{\pard\li360\fi-360 \bullet\tx360\tqr\tldot\tx5000\tab un\tab 2\par})"
+                R"(\pard\li720\fi-360\tx1080 -\tab trois\par\pard\li720\fi-360 -\tab quatre})") ==
             SaveStatus::Ok);
     ReportWindow w;
     dialogs.files = {path};
@@ -207,6 +208,12 @@ class ReportWindowTest : public QObject {
     const QTextLine line = block.layout()->lineAt(0);
     QVERIFY(qAbs(line.cursorToX(2) - line.x() - 24) < 0.5);
     QVERIFY(qAbs(line.cursorToX(6) - line.x() - 5000 / 15.0) < 0.5);
+    // A hanging indent is a stop too, before a later one and without any: "trois" and
+    // "quatre" line up with the lines below them.
+    for (QTextBlock hanging : {block.next(), block.next().next()}) {
+      const QTextLine first = hanging.layout()->lineAt(0);
+      QVERIFY(qAbs(first.cursorToX(2) - first.x() - 24) < 0.5);
+    }
 
     // At 300 dpi the stops keep their place in inches.
     QImage page(2480, 3508, QImage::Format_RGB32);
@@ -220,9 +227,11 @@ class ReportWindowTest : public QObject {
     dialogs.files = {savedPath};
     test::Child<QToolButton>(w, "saveButton")->click();
     const auto saved = ReadRtf(ReadAll(savedPath).toStdString());
-    QVERIFY(saved && !saved->paragraphs.empty());
+    QVERIFY(saved && saved->paragraphs.size() == 3);
     QCOMPARE(saved->paragraphs[0].format.tabs,
              (std::vector<TabStop>{{360}, {5000, TabKind::Right, TabLeader::Dots}}));
+    QCOMPARE(saved->paragraphs[1].format.tabs, std::vector<TabStop>{{1080}});
+    QVERIFY(saved->paragraphs[2].format.tabs.empty());
     QCOMPARE(saved->paragraphs[0].Text(), std::string("\u2022\tun\t2"));
   }
 
