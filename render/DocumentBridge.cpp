@@ -51,9 +51,10 @@ TabKind FromQt(QTextOption::TabType type) {
 
 // The control measures tab positions from the start of each line, the data from the left
 // edge of the text: the first line's start is the reference, since tabs in a paragraph are
-// nearly always on its first line (a list's number and its text).
-int FirstLineStart(const ParagraphFormat& f) {
-  return f.leftIndent + f.firstIndent;
+// nearly always on its first line (a list's number and its text). In pixels: indents read
+// from a file may be as large as an int holds, and their sum in twips would overflow.
+double FirstLineStart(const ParagraphFormat& f) {
+  return TwipsToPixels(f.leftIndent) + TwipsToPixels(f.firstIndent);
 }
 
 QTextCharFormat ToQt(const CharFormat& f) {
@@ -84,17 +85,17 @@ QTextBlockFormat ToQt(const ParagraphFormat& f) {
     bool implicitDone = !hanging;
     for (const TabStop& stop : f.tabs) {
       if (!implicitDone && stop.position > f.leftIndent) {
-        tabs.append(QTextOption::Tab(TwipsToPixels(-f.firstIndent), QTextOption::LeftTab));
+        tabs.append(QTextOption::Tab(-TwipsToPixels(f.firstIndent), QTextOption::LeftTab));
         leaders.append(QChar(kImplicitStop));
         implicitDone = true;
       }
-      QTextOption::Tab tab(TwipsToPixels(stop.position - FirstLineStart(f)), ToQt(stop.kind));
+      QTextOption::Tab tab(TwipsToPixels(stop.position) - FirstLineStart(f), ToQt(stop.kind));
       if (stop.kind == TabKind::Decimal) tab.delimiter = QChar(kDecimalSeparator);
       tabs.append(tab);
       leaders.append(QChar(u'0' + static_cast<int>(stop.leader)));
     }
     if (!implicitDone) {
-      tabs.append(QTextOption::Tab(TwipsToPixels(-f.firstIndent), QTextOption::LeftTab));
+      tabs.append(QTextOption::Tab(-TwipsToPixels(f.firstIndent), QTextOption::LeftTab));
       leaders.append(QChar(kImplicitStop));
     }
     q.setTabPositions(tabs);
@@ -144,7 +145,7 @@ ParagraphFormat FromQt(const QTextBlockFormat& q) {
   const QString leaders = q.stringProperty(kTabLeadersProperty);
   for (qsizetype i = 0; i < tabs.size(); ++i) {
     if (i < leaders.size() && leaders[i] == QChar(kImplicitStop)) continue;
-    TabStop stop{PixelsToTwips(tabs[i].position) + FirstLineStart(f), FromQt(tabs[i].type)};
+    TabStop stop{PixelsToTwips(tabs[i].position + FirstLineStart(f)), FromQt(tabs[i].type)};
     const int leader = i < leaders.size() ? leaders[i].unicode() - u'0' : 0;
     if (leader > 0 && leader <= static_cast<int>(TabLeader::Equals))
       stop.leader = static_cast<TabLeader>(leader);
