@@ -27,12 +27,35 @@ struct CharFormat {
 
 enum class Alignment { Left, Center, Right, Justify };
 
+enum class TabKind : std::uint8_t { Left, Center, Right, Decimal };
+// What fills the space before the text a tab moves; the window cannot draw it, but a save
+// keeps it.
+enum class TabLeader : std::uint8_t {
+  None,
+  Dots,
+  MiddleDots,
+  Hyphens,
+  Underline,
+  ThickLine,
+  Equals
+};
+
+// The position is in twips from the left edge of the text, like the left indent.
+struct TabStop {
+  int position = 0;
+  TabKind kind = TabKind::Left;
+  TabLeader leader = TabLeader::None;
+  bool operator==(const TabStop&) const = default;
+};
+
 // Indents in twips (1/20 point); the first-line indent is relative to the left indent.
+// Tab stops are in ascending positions, none twice.
 struct ParagraphFormat {
   int firstIndent = 0;
   int leftIndent = 0;
   int rightIndent = 0;
   Alignment alignment = Alignment::Left;
+  std::vector<TabStop> tabs = {};
   bool operator==(const ParagraphFormat&) const = default;
 };
 

@@ -24,6 +24,8 @@ constexpr size_t kMaxParagraphs = 500'000;
 constexpr size_t kMaxRuns = 1'000'000;
 // Longer words are not RTF; they are passed over like unknown ones.
 constexpr size_t kMaxWordLength = 32;
+// Word processors allow 64 tab stops in a paragraph; more are damage.
+constexpr size_t kMaxTabStops = 64;
 
 // Where a control word acts. Only the switches, which end or start the skipping, act inside
 // groups whose text is skipped; the kinds are otherwise the table's chapters.
@@ -31,7 +33,7 @@ enum class ControlKind : std::uint8_t {
   Document,     // code page and default font
   Table,        // entries of the font and colour tables
   Destination,  // a group whose content is not body text, or not only
-  Switch,       // \* and the inner groups that \object and \upr read
+  Switch,       // \*, the inner groups that \object and \upr read, and notes
   Character,    // character properties of the group
   Paragraph,    // paragraph properties of the group
   Text,         // characters, breaks and Unicode escapes
@@ -151,6 +153,8 @@ const RtfReader::Keyword* RtfReader::FindKeyword(std::string_view word) {
       {"*", K::Switch, &R::Starred},
       {"result", K::Switch, &R::ObjectResult},
       {"ud", K::Switch, &R::UnicodeVersion},
+      // Notes are often starred, though their text is the body's.
+      {"footnote", K::Switch, &R::Footnote},
 
       {"plain", K::Character, &R::Plain},
       {"f", K::Character, &R::Font},
@@ -192,6 +196,17 @@ const RtfReader::Keyword* RtfReader::FindKeyword(std::string_view word) {
       {"qr", K::Paragraph, &R::Align, int(Alignment::Right)},
       {"qj", K::Paragraph, &R::Align, int(Alignment::Justify)},
       {"qd", K::Paragraph, &R::Align, int(Alignment::Justify)},
+      {"tx", K::Paragraph, &R::TabPosition},
+      {"tb", K::Paragraph, &R::BarTab},
+      {"tqc", K::Paragraph, &R::TabStopKind, int(TabKind::Center)},
+      {"tqr", K::Paragraph, &R::TabStopKind, int(TabKind::Right)},
+      {"tqdec", K::Paragraph, &R::TabStopKind, int(TabKind::Decimal)},
+      {"tldot", K::Paragraph, &R::TabStopLeader, int(TabLeader::Dots)},
+      {"tlmdot", K::Paragraph, &R::TabStopLeader, int(TabLeader::MiddleDots)},
+      {"tlhyph", K::Paragraph, &R::TabStopLeader, int(TabLeader::Hyphens)},
+      {"tlul", K::Paragraph, &R::TabStopLeader, int(TabLeader::Underline)},
+      {"tlth", K::Paragraph, &R::TabStopLeader, int(TabLeader::ThickLine)},
+      {"tleq", K::Paragraph, &R::TabStopLeader, int(TabLeader::Equals)},
 
       {"par", K::Text, &R::Par},
       {"\r", K::Text, &R::Par},  // a backslash before a line end
@@ -206,6 +221,8 @@ const RtfReader::Keyword* RtfReader::FindKeyword(std::string_view word) {
       {"nestrow", K::Text, &R::Row},
       {"u", K::Text, &R::Unicode},
       {"uc", K::Text, &R::FallbackUnits},
+      {"chftn", K::Text, &R::NoteMark},
+      {"ftnalt", K::Text, &R::Endnote},
       {"\\", K::Text, &R::EscapedSpecial, '\\'},
       {"{", K::Text, &R::EscapedSpecial, '{'},
       {"}", K::Text, &R::EscapedSpecial, '}'},
@@ -229,15 +246,16 @@ const RtfReader::Keyword* RtfReader::FindKeyword(std::string_view word) {
       {"zwbo", K::Text, &R::Symbol, 0x200B},
       {"zwnbo", K::Text, &R::Symbol, 0xFEFF},
   };
-  // Groups whose content is not body text: metadata, pictures, headers and footers, notes,
-  // list numbers (the paragraph text already holds them), field instructions, index entries.
+  // Groups whose content is not body text: metadata, pictures, headers and footers, note
+  // separators, list numbers (the paragraph text already holds them), field instructions, index
+  // entries.
   static constexpr std::string_view kSkipped =
       "aftncn aftnsep aftnsepc annotation atnauthor atndate atnicn atnid atnparent atnref "
       "atntime atrfend atrfstart author bkmkend bkmkstart buptim category "
       "colorschememapping comment company creatim datafield datastore defchp defpap do "
       "doccomm docvar dptxbxtext falt fchars ffdeftext ffentrymcr ffexitmcr ffformat "
       "ffhelptext ffl ffname ffstattext file filetbl fldinst footer footerf footerl "
-      "footerr footnote formfield ftncn ftnsep ftnsepc generator gridtbl header headerf "
+      "footerr formfield ftncn ftnsep ftnsepc generator gridtbl header headerf "
       "headerl headerr hlinkbase info keywords latentstyles lchars listoverridetable "
       "listpicture liststylename listtable listtext manager nonesttables nonshppict "
       "objalias objclass objdata objname objsect objtime oldcprops oldpprops oldsprops "
@@ -298,6 +316,12 @@ RichDocument RtfReader::Read() {
     }
   }
   ResolveSurrogate();
+  // A note cut short still closes its bracket, in the body's format.
+  if (!notes_.empty()) {
+    group_.chars = bodyChars_;
+    dirty_ = true;
+    while (!notes_.empty()) EndNote();
+  }
   if (hasContent_ || document_.paragraphs.empty()) EndParagraph();
   return std::move(document_);
 }
@@ -328,9 +352,11 @@ void RtfReader::CloseGroup() {
     done_ = true;
     return;
   }
+  const bool endsNote = !notes_.empty() && notes_.back().depth == stack_.size();
   group_ = stack_.back();
   stack_.pop_back();
   dirty_ = true;
+  if (endsNote) EndNote();
 }
 
 // --- tokens ---
@@ -504,6 +530,8 @@ void RtfReader::Caps(int, const RtfToken& token) {
 
 void RtfReader::Pard(int, const RtfToken&) {
   group_.paragraph = ParagraphFormat{};
+  tabKind_ = TabKind::Left;
+  tabLeader_ = TabLeader::None;
 }
 
 void RtfReader::LeftIndent(int, const RtfToken& token) {
@@ -520,6 +548,81 @@ void RtfReader::FirstIndent(int, const RtfToken& token) {
 
 void RtfReader::Align(int alignment, const RtfToken&) {
   group_.paragraph.alignment = static_cast<Alignment>(alignment);
+}
+
+// The kind and leader come before the position they qualify. A stop set again at the same
+// position replaces the old one.
+void RtfReader::TabPosition(int, const RtfToken& token) {
+  const TabStop stop{token.value, tabKind_, tabLeader_};
+  tabKind_ = TabKind::Left;
+  tabLeader_ = TabLeader::None;
+  std::vector<TabStop>& tabs = group_.paragraph.tabs;
+  const auto at =
+      std::lower_bound(tabs.begin(), tabs.end(), stop.position,
+                       [](const TabStop& t, int position) { return t.position < position; });
+  if (at != tabs.end() && at->position == stop.position)
+    *at = stop;
+  else if (tabs.size() < kMaxTabStops)
+    tabs.insert(at, stop);
+}
+
+void RtfReader::TabStopKind(int kind, const RtfToken&) {
+  tabKind_ = static_cast<TabKind>(kind);
+}
+
+void RtfReader::TabStopLeader(int leader, const RtfToken&) {
+  tabLeader_ = static_cast<TabLeader>(leader);
+}
+
+// A bar tab draws a vertical line and moves no text: only its position is passed over.
+void RtfReader::BarTab(int, const RtfToken&) {
+  tabKind_ = TabKind::Left;
+  tabLeader_ = TabLeader::None;
+}
+
+// --- notes ---
+
+// A note is a group of its own in body text, the word at its start: {\footnote or
+// {\*\footnote. Its characters keep the body's format, so that they read as part of it.
+void RtfReader::Footnote(int, const RtfToken&) {
+  if (overflow_ > 0 || stack_.size() < 2 || stack_.back().destination != Destination::Text) return;
+  if (group_.destination != Destination::Text && group_.destination != Destination::Skip) return;
+  if (!notes_.empty() && notes_.back().depth == stack_.size()) return;
+  if (group_.chars.hidden) {  // hidden with its mark
+    group_.destination = Destination::Skip;
+    return;
+  }
+  group_.destination = Destination::Text;
+  if (notes_.empty()) bodyChars_ = group_.chars;
+  notes_.push_back(OpenNote{stack_.size(), ++footnotes_, false});
+  dirty_ = true;
+  Ascii("[");
+  noteGap_ = NoteGap::Trim;
+}
+
+// Endnotes are numbered apart from footnotes.
+void RtfReader::Endnote(int, const RtfToken&) {
+  if (notes_.empty() || notes_.back().depth != stack_.size() || notes_.back().endnote) return;
+  OpenNote& note = notes_.back();
+  if (note.number == footnotes_) --footnotes_;
+  note.number = ++endnotes_;
+  note.endnote = true;
+}
+
+// The automatic number: in the body it marks where the note stands, which its bracket
+// shows; in the note it is written as the note's number.
+void RtfReader::NoteMark(int, const RtfToken&) {
+  if (group_.destination != Destination::Text || notes_.empty()) return;
+  Ascii(std::to_string(notes_.back().number) + '.');
+  noteGap_ = NoteGap::Space;
+}
+
+// After the note's group has closed: the bracket takes the format of the body again.
+void RtfReader::EndNote() {
+  notes_.pop_back();
+  noteGap_ = NoteGap::None;
+  BeforeBodyText();
+  pendingText_ += ']';
 }
 
 // --- text and breaks ---
@@ -611,12 +714,18 @@ int RtfReader::FontSlot(int number) const {
 // old format goes to the paragraph first.
 void RtfReader::Refresh() {
   dirty_ = false;
-  const CharState& chars = group_.chars;
+  // A note shows the body's format, but its bytes are in its own font's code page.
+  const CharState& chars = notes_.empty() ? group_.chars : bodyChars_;
   RunKey key;
   key.fontSlot = FontSlot(chars.font);
   if (key.fontSlot < 0) key.fontSlot = FontSlot(defaultFont_);
-  codePage_ = key.fontSlot >= 0 && fonts_[key.fontSlot].codePage ? fonts_[key.fontSlot].codePage
-                                                                 : documentCodePage_;
+  int codeSlot = key.fontSlot;
+  if (!notes_.empty()) {
+    codeSlot = FontSlot(group_.chars.font);
+    if (codeSlot < 0) codeSlot = FontSlot(defaultFont_);
+  }
+  codePage_ =
+      codeSlot >= 0 && fonts_[codeSlot].codePage ? fonts_[codeSlot].codePage : documentCodePage_;
   key.size = chars.size;
   if (chars.color >= 0 && static_cast<size_t>(chars.color) < colors_.size())
     key.color = colors_[chars.color];
@@ -652,6 +761,10 @@ void RtfReader::FlushText() {
 }
 
 void RtfReader::BreakParagraph() {
+  if (!notes_.empty()) {  // a note's paragraphs are joined by a space
+    if (noteGap_ == NoteGap::None) noteGap_ = NoteGap::Space;
+    return;
+  }
   if (document_.paragraphs.size() + 1 < kMaxParagraphs) {
     EndParagraph();
     return;
@@ -690,6 +803,11 @@ void RtfReader::Ascii(std::string_view text) {
       if (group_.chars.hidden) return;
       ResolveSurrogate();
       BeforeBodyText();
+      if (noteGap_ != NoteGap::None) {
+        while (!text.empty() && !PassNoteGap(static_cast<unsigned char>(text.front())))
+          text.remove_prefix(1);
+        if (text.empty()) return;
+      }
       if (group_.chars.caps) {
         for (char c : text) pendingText_ += static_cast<char>(ToUpper(c));
       } else {
@@ -746,7 +864,17 @@ void RtfReader::Put(char32_t codePoint) {
     return;
   }
   BeforeBodyText();
+  if (noteGap_ != NoteGap::None && !PassNoteGap(codePoint)) return;
   AppendUtf8(pendingText_, group_.chars.caps ? ToUpper(codePoint) : codePoint);
+}
+
+// False for a blank in a note's gap, which is dropped; the first other character closes the
+// gap, after a space where one is owed.
+bool RtfReader::PassNoteGap(char32_t codePoint) {
+  if (codePoint == ' ' || codePoint == '\t' || codePoint == '\n' || codePoint == 0xA0) return false;
+  if (noteGap_ == NoteGap::Space) pendingText_ += ' ';
+  noteGap_ = NoteGap::None;
+  return true;
 }
 
 // A high surrogate with no low one after it stands for a character we cannot know.

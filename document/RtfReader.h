@@ -115,6 +115,14 @@ class RtfReader {
   void RightIndent(int, const RtfToken& token);
   void FirstIndent(int, const RtfToken& token);
   void Align(int alignment, const RtfToken&);
+  void TabPosition(int, const RtfToken& token);
+  void TabStopKind(int kind, const RtfToken&);
+  void TabStopLeader(int leader, const RtfToken&);
+  void BarTab(int, const RtfToken&);
+  // notes
+  void Footnote(int, const RtfToken&);
+  void Endnote(int, const RtfToken&);
+  void NoteMark(int, const RtfToken&);
   // text and breaks
   void Par(int, const RtfToken&);
   void SectionBreak(int, const RtfToken&);
@@ -140,11 +148,13 @@ class RtfReader {
   void FlushText();
   void BreakParagraph();
   void EndParagraph();
+  void EndNote();
   inline void BeforeBodyText();
   inline void Ascii(std::string_view text);
   inline void CodePoint(char32_t codePoint);
   inline void Put(char32_t codePoint);
   inline void ResolveSurrogate();
+  inline bool PassNoteGap(char32_t codePoint);
   inline CodePage CurrentCodePage();
   inline void Byte(unsigned char byte);
 
@@ -179,6 +189,26 @@ class RtfReader {
   Paragraph paragraph_;
   bool hasContent_ = false;
   RichDocument document_;
+
+  // The kind and leader of the next \tx.
+  TabKind tabKind_ = TabKind::Left;
+  TabLeader tabLeader_ = TabLeader::None;
+
+  // A note's text goes where its group stands, in brackets, in the format of the body
+  // around it; its paragraphs are joined by spaces.
+  struct OpenNote {
+    size_t depth = 0;  // the size of the group stack inside the note's own group
+    int number = 0;
+    bool endnote = false;
+  };
+  // Blanks at the start of a note and after its mark or a paragraph end are dropped; after
+  // a mark or a paragraph end, one space stands for them.
+  enum class NoteGap : std::uint8_t { None, Trim, Space };
+  std::vector<OpenNote> notes_;
+  CharState bodyChars_;
+  NoteGap noteGap_ = NoteGap::None;
+  int footnotes_ = 0;
+  int endnotes_ = 0;
 };
 
 }  // namespace vorel

@@ -140,6 +140,45 @@ void RtfWriter::WriteParagraph(const Paragraph& paragraph) {
       Control("\\qj");
       break;
   }
+  // Each stop's kind and leader come before its position.
+  for (const TabStop& tab : paragraph.format.tabs) {
+    switch (tab.kind) {
+      case TabKind::Left:
+        break;
+      case TabKind::Center:
+        Control("\\tqc");
+        break;
+      case TabKind::Right:
+        Control("\\tqr");
+        break;
+      case TabKind::Decimal:
+        Control("\\tqdec");
+        break;
+    }
+    switch (tab.leader) {
+      case TabLeader::None:
+        break;
+      case TabLeader::Dots:
+        Control("\\tldot");
+        break;
+      case TabLeader::MiddleDots:
+        Control("\\tlmdot");
+        break;
+      case TabLeader::Hyphens:
+        Control("\\tlhyph");
+        break;
+      case TabLeader::Underline:
+        Control("\\tlul");
+        break;
+      case TabLeader::ThickLine:
+        Control("\\tlth");
+        break;
+      case TabLeader::Equals:
+        Control("\\tleq");
+        break;
+    }
+    Control("\\tx", tab.position);
+  }
   const CharFormat* current = nullptr;
   for (const Run& run : paragraph.runs) {
     if (run.text.empty()) continue;

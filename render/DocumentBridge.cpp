@@ -5,10 +5,54 @@
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextDocumentFragment>
+#include <algorithm>
 #include <cmath>
 
 namespace vorel {
 namespace {
+
+// The control cannot draw leaders; they ride along in the block format, one character per
+// stop, so that a save keeps them. kImplicitStop marks a stop that is not in the data.
+constexpr int kTabLeadersProperty = QTextFormat::UserProperty + 1;
+constexpr char16_t kImplicitStop = u'-';
+// A decimal stop aligns on the separator of French numbers.
+constexpr char16_t kDecimalSeparator = u',';
+
+QTextOption::TabType ToQt(TabKind kind) {
+  switch (kind) {
+    case TabKind::Center:
+      return QTextOption::CenterTab;
+    case TabKind::Right:
+      return QTextOption::RightTab;
+    case TabKind::Decimal:
+      return QTextOption::DelimiterTab;
+    case TabKind::Left:
+      break;
+  }
+  return QTextOption::LeftTab;
+}
+
+TabKind FromQt(QTextOption::TabType type) {
+  switch (type) {
+    case QTextOption::CenterTab:
+      return TabKind::Center;
+    case QTextOption::RightTab:
+      return TabKind::Right;
+    case QTextOption::DelimiterTab:
+      return TabKind::Decimal;
+    case QTextOption::LeftTab:
+      break;
+  }
+  return TabKind::Left;
+}
+
+// The control measures tab positions from the start of each line, the data from the left
+// edge of the text: the first line's start is the reference, since tabs in a paragraph are
+// nearly always on its first line (a list's number and its text). In pixels: indents read
+// from a file may be as large as an int holds, and their sum in twips would overflow.
+double FirstLineStart(const ParagraphFormat& f) {
+  return TwipsToPixels(f.leftIndent) + TwipsToPixels(f.firstIndent);
+}
 
 QTextCharFormat ToQt(const CharFormat& f) {
   QTextCharFormat q;
@@ -26,6 +70,34 @@ QTextBlockFormat ToQt(const ParagraphFormat& f) {
   q.setLeftMargin(TwipsToPixels(f.leftIndent));
   q.setRightMargin(TwipsToPixels(f.rightIndent));
   q.setTextIndent(TwipsToPixels(f.firstIndent));
+  // Word processors take a hanging indent for a tab stop, so that a list's text after its
+  // number lines up with the lines below it.
+  const bool hanging =
+      f.firstIndent < 0 && std::none_of(f.tabs.begin(), f.tabs.end(), [&](const TabStop& stop) {
+        return stop.position == f.leftIndent;
+      });
+  if (!f.tabs.empty() || hanging) {
+    QList<QTextOption::Tab> tabs;
+    QString leaders;
+    bool implicitDone = !hanging;
+    for (const TabStop& stop : f.tabs) {
+      if (!implicitDone && stop.position > f.leftIndent) {
+        tabs.append(QTextOption::Tab(-TwipsToPixels(f.firstIndent), QTextOption::LeftTab));
+        leaders.append(QChar(kImplicitStop));
+        implicitDone = true;
+      }
+      QTextOption::Tab tab(TwipsToPixels(stop.position) - FirstLineStart(f), ToQt(stop.kind));
+      if (stop.kind == TabKind::Decimal) tab.delimiter = QChar(kDecimalSeparator);
+      tabs.append(tab);
+      leaders.append(QChar(u'0' + static_cast<int>(stop.leader)));
+    }
+    if (!implicitDone) {
+      tabs.append(QTextOption::Tab(-TwipsToPixels(f.firstIndent), QTextOption::LeftTab));
+      leaders.append(QChar(kImplicitStop));
+    }
+    q.setTabPositions(tabs);
+    if (leaders.count(QChar(u'0')) != leaders.size()) q.setProperty(kTabLeadersProperty, leaders);
+  }
   switch (f.alignment) {
     case Alignment::Left:
       q.setAlignment(Qt::AlignLeft | Qt::AlignAbsolute);
@@ -66,6 +138,16 @@ ParagraphFormat FromQt(const QTextBlockFormat& q) {
   f.leftIndent = PixelsToTwips(q.leftMargin());
   f.rightIndent = PixelsToTwips(q.rightMargin());
   f.firstIndent = PixelsToTwips(q.textIndent());
+  const QList<QTextOption::Tab> tabs = q.tabPositions();
+  const QString leaders = q.stringProperty(kTabLeadersProperty);
+  for (qsizetype i = 0; i < tabs.size(); ++i) {
+    if (i < leaders.size() && leaders[i] == QChar(kImplicitStop)) continue;
+    TabStop stop{PixelsToTwips(tabs[i].position + FirstLineStart(f)), FromQt(tabs[i].type)};
+    const int leader = i < leaders.size() ? leaders[i].unicode() - u'0' : 0;
+    if (leader > 0 && leader <= static_cast<int>(TabLeader::Equals))
+      stop.leader = static_cast<TabLeader>(leader);
+    f.tabs.push_back(stop);
+  }
   const Qt::Alignment a = q.alignment() & Qt::AlignHorizontal_Mask;
   if (a & Qt::AlignHCenter)
     f.alignment = Alignment::Center;

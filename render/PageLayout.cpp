@@ -13,9 +13,9 @@ namespace vorel {
 
 std::unique_ptr<QTextDocument> LayOutForDevice(const QTextDocument& source, QPaintDevice& device) {
   std::unique_ptr<QTextDocument> doc(source.clone());
-  // Fonts follow the device's resolution by themselves; indents are in pixels of 1/96 inch and
-  // must be scaled to it. Done in one edit before the layout exists: a layout present during
-  // the changes would lay the text out again for each paragraph.
+  // Fonts and tab positions follow the device's resolution by themselves; indents are in
+  // pixels of 1/96 inch and must be scaled to it. Done in one edit before the layout exists:
+  // a layout present during the changes would lay the text out again for each paragraph.
   const double scale = device.logicalDpiX() / 96.0;
   QTextCursor cursor(doc.get());
   cursor.beginEditBlock();

@@ -219,6 +219,33 @@ TEST(RtfOracle, AbiWordReadsIndentsFontsWeightsAndColours) {
   EXPECT_TRUE(Has(abw[5].runs.at(1).props, "color:000000")) << abw[5].runs[1].props;
 }
 
+TEST(RtfOracle, AbiWordReadsTabStops) {
+  if (!HasProgram("abiword")) GTEST_SKIP() << "AbiWord is not installed";
+  TempDir dir;
+  RichDocument document;
+  Paragraph& list = document.paragraphs.emplace_back();
+  AppendRun(list, "1.\tun\tdeux\t4,5\ttrois", CharFormat{});
+  // AbiWord gives a leader to every stop after it too: only the last stop has one.
+  list.format = ParagraphFormat{-360,
+                                360,
+                                0,
+                                Alignment::Left,
+                                {{360},
+                                 {4000, TabKind::Center},
+                                 {6000, TabKind::Decimal},
+                                 {8000, TabKind::Right, TabLeader::Dots}}};
+  const fs::path rtf = WriteDocument(dir, document);
+  const fs::path out = dir.path() / "rapport.abw";
+  ASSERT_EQ(
+      RunWithTimeout("abiword --to=abw -o " + Quote(out) + " " + Quote(rtf) + " >/dev/null 2>&1"),
+      0);
+  const std::vector<AbiParagraph> abw = ParseAbw(Slurp(out));
+  ASSERT_EQ(abw.size(), 1u);
+  // Inches from the left edge of the text; the letter is the kind, the digit the leader.
+  EXPECT_TRUE(Has(abw[0].props, "tabstops:0.250000in/L0,2.777778in/C0,4.166667in/D0,5.555556in/R1"))
+      << abw[0].props;
+}
+
 // --- LibreOffice: text as UTF-8 lines, formatting from the ODF content ---
 
 TEST(RtfOracle, LibreOfficeReadsTextIndentsAndWeights) {

@@ -48,7 +48,8 @@ TEST(RtfReader, ReadsSamplesOfCommonWritersAsText) {
     const char* text;
   } cases[] = {
       {"word-style.rtf",
-       "Qualités\nVous êtes déterminé et l’œuvre vous attend\u202F: courage.\nLien\n"
+       "Qualités\nVous êtes déterminé et l’œuvre vous attend\u202F: courage.[1. Note de bas de "
+       "page.]\nLien\n"
        "Nombre\t7\n\nPremier point\nŠž. Fin du rapport."},
       {"wordpad-style.rtf", "Café crème, brûlée.\nRouge italique\nZażółć gęślą jaźń\nПривет\n"},
       {"writer-style.rtf",
@@ -125,7 +126,7 @@ TEST(RtfReader, ReadsControlWordsAndSymbolsAsText) {
       {"parameters are 32-bit and saturate", R"({\rtf1\rsid99999999999 a\b-99999999999 b})", "ab"},
       {"ignored destinations",
        R"({\rtf1{\info{\title T}}{\stylesheet{\s1 Normal;}}a{\pict 0a0b}{\header h}{\footer f})"
-       R"({\footnote n}{\listtext 1.}{\pntext 2.}{\nonshppict{\pict 00}}b})",
+       R"({\listtext 1.}{\pntext 2.}{\nonshppict{\pict 00}}b})",
        "ab"},
       {"unknown starred groups are skipped", R"({\rtf1 a{\*\unknown b{c}\par}d})", "ad"},
       {"fields keep their result",
@@ -278,6 +279,89 @@ TEST(RtfReader, TakesParagraphPropertiesInForceAtTheParagraphMark) {
   }
   // The mark of the empty paragraph carries the size set before it.
   EXPECT_EQ(document.paragraphs[4].markFormat, Format("Times New Roman", 40, true));
+}
+
+TEST(RtfReader, ReadsTabStopsWithTheirKindAndLeader) {
+  std::string many = "{\\rtf1";
+  for (int i = 1; i <= 100; ++i) many += "\\tx" + std::to_string(i * 10);
+  std::vector<TabStop> first64;
+  for (int i = 1; i <= 64; ++i) first64.push_back(TabStop{i * 10});
+  const struct {
+    const char* name;
+    std::string_view rtf;
+    std::vector<TabStop> tabs;
+  } cases[] = {
+      {"a list item", R"({\rtf1{\pard\ql\li360\fi-360 \bullet \tx360\tab un\par}})", {{360}}},
+      {"kinds and leaders, sorted",
+       R"({\rtf1\tqr\tldot\tx5000\tqc\tx3000\tqdec\tlhyph\tx7000\tx-100 x})",
+       {{-100},
+        {3000, TabKind::Center},
+        {5000, TabKind::Right, TabLeader::Dots},
+        {7000, TabKind::Decimal, TabLeader::Hyphens}}},
+      {"the other leaders",
+       R"({\rtf1\tlmdot\tx1\tlul\tx2\tlth\tx3\tleq\tx4 x})",
+       {{1, TabKind::Left, TabLeader::MiddleDots},
+        {2, TabKind::Left, TabLeader::Underline},
+        {3, TabKind::Left, TabLeader::ThickLine},
+        {4, TabKind::Left, TabLeader::Equals}}},
+      {"a stop set again is replaced", R"({\rtf1\tx500\tqr\tx500 x})", {{500, TabKind::Right}}},
+      {"bar tabs are passed over with their kind", R"({\rtf1\tqr\tldot\tb800\tx900 x})", {{900}}},
+      {"\\pard clears the stops and a pending kind", R"({\rtf1\tx100\tqr\pard\tx200 x})", {{200}}},
+      {"stops belong to the group", R"({\rtf1\tx100{\tx300}x})", {{100}}},
+      {"stops of a skipped group", R"({\rtf1{\stylesheet{\s1\tx300 Normal;}}x})", {}},
+      {"at most 64 stops", many, first64},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    const RichDocument document = Read(c.rtf);
+    ASSERT_EQ(document.paragraphs.size(), 1u);
+    EXPECT_EQ(document.paragraphs[0].format.tabs, c.tabs);
+  }
+  // The stops are those in force at the paragraph mark, like the other properties.
+  const RichDocument two = Read(R"({\rtf1\tx100 a\par\pard\tqc\tx200 b\par c})");
+  ASSERT_EQ(two.paragraphs.size(), 3u);
+  EXPECT_EQ(two.paragraphs[0].format.tabs, std::vector<TabStop>{{100}});
+  EXPECT_EQ(two.paragraphs[1].format.tabs, (std::vector<TabStop>{{200, TabKind::Center}}));
+  EXPECT_EQ(two.paragraphs[2].format.tabs, (std::vector<TabStop>{{200, TabKind::Center}}));
+}
+
+// The window has no notes: each note's text stands in brackets where its mark stands.
+TEST(RtfReader, ShowsNotesInBracketsWhereTheirMarkStands) {
+  ExpectTexts({
+      {"a word processor's note",
+       R"({\rtf1 le texte{\cs15\super\chftn {\footnote\pard\plain\s16\fs20 {\cs15\super\chftn })"
+       R"({  Texte de la note.}}}\par suite})",
+       "le texte[1. Texte de la note.]\nsuite"},
+      {"a starred note of two paragraphs",
+       "{\\rtf1 note{\\super\\chftn}{\\*\\footnote\\chftn\\~\\plain\\pard {\\pard\\ql "
+       "Premier.\\par}\r\n"
+       "{\\pard Second.\\par}\r\n} et suite.\\par}",
+       "note[1. Premier. Second.] et suite."},
+      {"numbers follow the notes, endnotes apart",
+       R"({\rtf1 a{\footnote\chftn x}b{\footnote\ftnalt\chftn\tab y}c{\footnote\chftn z}})",
+       "a[1. x]b[1. y]c[2. z]"},
+      {"a note without a number", R"({\rtf1 a{\*\footnote  \par note}b})", "a[note]b"},
+      {"groups, fields and tables inside a note",
+       R"({\rtf1 a{\footnote\chftn {\i en {\b gras}} fin{\*\bkmkstart x})"
+       R"({\field{\*\fldinst PAGE}{\fldrslt 3}} A\cell B\cell\row C\line D}b})",
+       "a[1. en gras fin3 A\tB C\nD]b"},
+      {"separators stay skipped",
+       R"({\rtf1{\*\ftnsep\chftnsep}{\*\ftnsepc\chftnsepc}{\*\ftncn x}{\*\aftnsep y}a})", "a"},
+      {"a hidden mark hides its note", R"({\rtf1 a{\v{\footnote x}}b})", "ab"},
+      {"hidden text inside a note", R"({\rtf1 a{\footnote x{\v y}z}b})", "a[xz]b"},
+      {"a note in a skipped group", R"({\rtf1 a{\*\unknown{\footnote x}}b})", "ab"},
+      {"a note at the end", R"({\rtf1 texte{\footnote\chftn note}}})", "texte[1. note]"},
+      {"a note cut short", R"({\rtf1 texte{\footnote\chftn note {\i x)", "texte[1. note x]"},
+      {"a note of its own paragraph", R"({\rtf1 a\par{\footnote b}\par c})", "a\n[b]\nc"},
+  });
+  // The note takes the body's format at its mark, but its bytes decode in its own font.
+  const RichDocument document =
+      Read(R"({\rtf1{\fonttbl{\f0 Times;}{\f1 Arial;}{\f2\fcharset204 Cyr;}})"
+           R"(\f0\fs24\b gras{\footnote\pard\plain\f1\fs16 note {\f2\'cf}}\b0 fin})");
+  ASSERT_EQ(document.paragraphs.size(), 1u);
+  const std::vector<vorel::Run> expected = {{"gras[note П]", Format("Times", 24, true)},
+                                            {"fin", Format("Times", 24)}};
+  EXPECT_EQ(document.paragraphs[0].runs, expected);
 }
 
 TEST(RtfReader, RejectsWhatIsNotRtf) {

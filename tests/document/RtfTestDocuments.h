@@ -17,9 +17,18 @@ inline void PrintTo(const CharFormat& f, std::ostream* out) {
        << int(f.color.red) << ',' << int(f.color.green) << ',' << int(f.color.blue) << '}';
 }
 
+inline void PrintTo(const TabStop& t, std::ostream* out) {
+  *out << "{tab " << t.position << " kind " << int(t.kind) << " leader " << int(t.leader) << '}';
+}
+
 inline void PrintTo(const ParagraphFormat& f, std::ostream* out) {
   *out << "{fi " << f.firstIndent << " li " << f.leftIndent << " ri " << f.rightIndent << " align "
-       << int(f.alignment) << '}';
+       << int(f.alignment);
+  for (const TabStop& t : f.tabs) {
+    *out << ' ';
+    PrintTo(t, out);
+  }
+  *out << '}';
 }
 
 namespace test {
@@ -75,6 +84,14 @@ class RandomDocuments {
       paragraph.format.rightIndent = Between(-2000, 6000);
       paragraph.format.firstIndent = Between(-1000, 1000);
       paragraph.format.alignment = static_cast<Alignment>(Between(0, 3));
+      if (Between(0, 2) == 0) {
+        int position = Between(-500, 500);
+        for (int t = Between(1, 5); t > 0; --t) {
+          paragraph.format.tabs.push_back(TabStop{position, static_cast<TabKind>(Between(0, 3)),
+                                                  static_cast<TabLeader>(Between(0, 6))});
+          position += Between(1, 3000);
+        }
+      }
       const int runs = Between(0, 6);
       for (int r = 0; r < runs; ++r) AppendRun(paragraph, Text(), RandomFormat());
       paragraph.markFormat = RandomFormat();

@@ -42,6 +42,26 @@ TEST(RtfWriter, WritesTheExpectedBytesForASmallReport) {
   EXPECT_EQ(WriteRtf(document), expected);
 }
 
+// Stops follow the other paragraph properties, each with its kind and leader before it.
+TEST(RtfWriter, WritesTabStopsAfterTheParagraphProperties) {
+  RichDocument document;
+  Paragraph list = ReportParagraph({{"\u2022\tun", CharFormat{}}});
+  list.format = ParagraphFormat{-360,
+                                360,
+                                0,
+                                Alignment::Left,
+                                {{360},
+                                 {4000, TabKind::Center, TabLeader::MiddleDots},
+                                 {6000, TabKind::Right, TabLeader::Dots},
+                                 {8000, TabKind::Decimal, TabLeader::Equals}}};
+  document.paragraphs.push_back(list);
+  const std::string rtf = WriteRtf(document);
+  const std::string expected =
+      R"(\pard\plain\li360\ri0\fi-360\ql\tx360\tqc\tlmdot\tx4000\tqr\tldot\tx6000\tqdec\tleq)"
+      R"(\tx8000\f0\fs24\cf1\'95\tab un\par)";
+  EXPECT_NE(rtf.find(expected), std::string::npos) << rtf;
+}
+
 TEST(RtfWriter, NamesFontFamiliesAndColours) {
   RichDocument document;
   document.paragraphs.push_back(ReportParagraph({
@@ -151,6 +171,13 @@ TEST(RtfWriter, RoundTripsEveryAttribute) {
   Paragraph indented = ReportParagraph({{"retrait", CharFormat{}}});
   indented.format = ParagraphFormat{-360, -720, 12000, Alignment::Left};
   document.paragraphs.push_back(indented);
+  Paragraph tabbed = ReportParagraph({{"a\tb\tc", CharFormat{}}});
+  for (int kind = 0; kind <= int(TabKind::Decimal); ++kind)
+    for (int leader = 0; leader <= int(TabLeader::Equals); ++leader)
+      tabbed.format.tabs.push_back(TabStop{kind * 2000 + leader * 100 - 200,
+                                           static_cast<TabKind>(kind),
+                                           static_cast<TabLeader>(leader)});
+  document.paragraphs.push_back(tabbed);
   for (const CharFormat& format : formats)
     document.paragraphs.push_back(ReportParagraph({}, format));  // empty, sized by its mark
 

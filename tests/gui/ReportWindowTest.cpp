@@ -188,6 +188,56 @@ class ReportWindowTest : public QObject {
     QVERIFY(dialogs.boxes.empty());
   }
 
+  // Another program's tab stops: the text after a tab stands at its stop, on screen and on
+  // paper, and a save writes the stops back with their kind and leader.
+  void tabStopsAreShownPrintedAndSaved() {
+    QTemporaryDir dir;
+    test::ScriptedDesktop dialogs;
+    const QString path = dir.filePath("liste.rtf");
+    ReplaceFileContents(
+        path.toStdString(),
+        R"({\rtf1{\pard\li360\fi-360 \bullet\tx360\tqr\tldot\tx5000\tab un\tab 2\par})"
+        R"(\pard\li720\fi-360\tx1080 -\tab trois\par\pard\li720\fi-360 -\tab quatre})");
+    ReportWindow w;
+    dialogs.files = {path};
+    w.openReport();
+    QTextDocument* doc = test::Child<QTextEdit>(w, "reportEdit")->document();
+    const QTextBlock block = doc->firstBlock();
+    QCOMPARE(block.blockFormat().tabPositions(),
+             (QList<QTextOption::Tab>{QTextOption::Tab(24, QTextOption::LeftTab),
+                                      QTextOption::Tab(5000 / 15.0, QTextOption::RightTab)}));
+    doc->size();  // lays the document out
+    // "•\tun\t2": "un" starts at 360 twips, "2" ends at 5000, from the first line's start.
+    const QTextLine line = block.layout()->lineAt(0);
+    QVERIFY(qAbs(line.cursorToX(2) - line.x() - 24) < 0.5);
+    QVERIFY(qAbs(line.cursorToX(6) - line.x() - 5000 / 15.0) < 0.5);
+    // A hanging indent is a stop too, before a later one and without any: "trois" and
+    // "quatre" line up with the lines below them.
+    for (QTextBlock hanging : {block.next(), block.next().next()}) {
+      const QTextLine first = hanging.layout()->lineAt(0);
+      QVERIFY(qAbs(first.cursorToX(2) - first.x() - 24) < 0.5);
+    }
+
+    // At 300 dpi the stops keep their place in inches.
+    QImage page(2480, 3508, QImage::Format_RGB32);
+    page.setDotsPerMeterX(11811);
+    page.setDotsPerMeterY(11811);
+    const auto printed = LayOutForDevice(*doc, page);
+    const QTextLine printedLine = printed->firstBlock().layout()->lineAt(0);
+    QVERIFY(qAbs(printedLine.cursorToX(2) - printedLine.x() - 75) < 1.5);
+
+    const QString savedPath = dir.filePath("liste2.rtf");
+    dialogs.files = {savedPath};
+    test::Child<QToolButton>(w, "saveButton")->click();
+    const auto saved = ReadRtf(ReadAll(savedPath).toStdString());
+    QVERIFY(saved && saved->paragraphs.size() == 3);
+    QCOMPARE(saved->paragraphs[0].format.tabs,
+             (std::vector<TabStop>{{360}, {5000, TabKind::Right, TabLeader::Dots}}));
+    QCOMPARE(saved->paragraphs[1].format.tabs, std::vector<TabStop>{{1080}});
+    QVERIFY(saved->paragraphs[2].format.tabs.empty());
+    QCOMPARE(saved->paragraphs[0].Text(), std::string("\u2022\tun\t2"));
+  }
+
   void questionWhileOpening() {
     QTemporaryDir dir;
     test::ScriptedDesktop dialogs;
