@@ -21,6 +21,7 @@
 #include <QTranslator>
 #include <QUrl>
 
+#include "gui/DialogLook.h"
 #include "gui/HelpWindow.h"
 
 static void InitVorelQrc() {
@@ -36,7 +37,12 @@ Desktop* gCurrent = nullptr;
 // so a user can paste an error message into a mail.
 class MessageBox : public QMessageBox {
  public:
-  using QMessageBox::QMessageBox;
+  MessageBox(Icon icon, const QString& title, const QString& text,
+             StandardButtons buttons = NoButton)
+      : QMessageBox(icon, title, text, buttons) {
+    InstallHelpKey(*this);
+    KeepCentredOnScreen(*this);
+  }
 
  protected:
   void keyPressEvent(QKeyEvent* event) override {

@@ -45,7 +45,8 @@ QString FilePart(const std::string& path) {
 
 ReportWindow::ReportWindow() : QWidget(nullptr, Qt::Window) {
   setObjectName(QStringLiteral("reportWindow"));
-  setGeometry(kReportDesignPlacement);
+  move(kReportDesignPlacement.topLeft());
+  resize(kReportDesignPlacement.size());
 
   toolbar_ = new QFrame(this);
   toolbar_->setObjectName(QStringLiteral("toolbar"));

@@ -5,9 +5,12 @@ VOREL_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 
 # Build and run.
 VOREL_BUILD_PACKAGES="cmake ninja-build g++ pkg-config qt6-base-dev qt6-translations-l10n fonts-liberation2"
-# Tests: unit tests, the word processors that check our RTF, the X server and the tools of
-# the end-to-end tests.
-VOREL_TEST_PACKAGES="libgtest-dev libgmock-dev pandoc abiword xvfb xauth xdotool x11-utils xclip python3"
+# Tests: unit tests, the word processors that check our RTF, the X server, a window manager
+# and the tools of the end-to-end tests.
+VOREL_TEST_PACKAGES="libgtest-dev libgmock-dev pandoc abiword xvfb xauth xdotool x11-utils xclip python3 openbox"
+# Continuous integration adds the heaviest word processor, whose check scripts/test skips
+# where it is missing.
+VOREL_CI_PACKAGES="libreoffice-writer-nogui unzip"
 
 vorel_missing_packages() {
   local missing=()
