@@ -4,6 +4,7 @@
 #include <QClipboard>
 #include <QFile>
 #include <QImage>
+#include <QMenu>
 #include <QMimeData>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -12,6 +13,8 @@
 #include <QTextEdit>
 #include <QTextLayout>
 #include <QToolButton>
+#include <functional>
+#include <memory>
 
 #include "GuiTest.h"
 #include "ScriptedDesktop.h"
@@ -188,6 +191,69 @@ class ReportWindowTest : public QObject {
     QVERIFY(dialogs.fileRequests[0].save);
     QVERIFY(!dialogs.fileRequests[1].save);
     QVERIFY(w.isModified());
+  }
+
+  // The report as composed or opened is where the edit history starts: undo takes back the
+  // user's edits only, Ctrl+Y and Ctrl+Shift+Z both redo.
+  void undoTakesBackOnlyTheUsersEdits() {
+    QTemporaryDir dir;
+    const Report report = Martin();
+    const QString path = dir.filePath("martin.RTF");
+    QVERIFY(ReplaceFileContents(path.toStdString(), WriteRtf(report.document)) == SaveStatus::Ok);
+    const struct {
+      const char* how;
+      std::function<void(ReportWindow&, test::ScriptedDesktop&)> load;
+      bool unsaved;
+    } loads[] = {
+        {"composed", [&](ReportWindow& w, test::ScriptedDesktop&) { w.showReport(report); }, true},
+        {"opened",
+         [&](ReportWindow& w, test::ScriptedDesktop& dialogs) {
+           dialogs.answers = {Answer::No};
+           dialogs.files = {path};
+           w.openReport();
+         },
+         false},
+    };
+    for (const auto& load : loads) {
+      test::ScriptedDesktop dialogs;
+      ReportWindow w;
+      w.showReport(Martin());
+      QTest::keyClicks(test::Child<QTextEdit>(w, "reportEdit"), "earlier");
+      load.load(w, dialogs);
+      auto* edit = test::Child<QTextEdit>(w, "reportEdit");
+      const auto undoAction = [&] {
+        std::unique_ptr<QMenu> menu(edit->createStandardContextMenu());
+        return test::Child<QAction>(*menu, "edit-undo")->isEnabled();
+      };
+      QVERIFY2(!undoAction(), load.how);
+      QTest::keyClick(edit, Qt::Key_Z, Qt::ControlModifier);
+      QVERIFY2(w.content() == report.document, load.how);
+      QCOMPARE(w.isModified(), load.unsaved);
+
+      QTest::keyClicks(edit, "x");
+      QVERIFY2(undoAction(), load.how);
+      const QString edited = edit->toPlainText();
+      const struct {
+        QKeyCombination key;
+        bool undone;
+      } keys[] = {{Qt::ControlModifier | Qt::Key_Z, true},
+                  {Qt::ControlModifier | Qt::Key_Y, false},
+                  {Qt::ControlModifier | Qt::Key_Z, true},
+                  {Qt::ControlModifier | Qt::ShiftModifier | Qt::Key_Z, false},
+                  {Qt::ControlModifier | Qt::Key_Z, true},
+                  {Qt::ControlModifier | Qt::Key_Z, true}};
+      for (const auto& k : keys) {
+        QTest::keyClick(edit, k.key.key(), k.key.keyboardModifiers());
+        QVERIFY2((edit->toPlainText() != edited) == k.undone, load.how);
+        QVERIFY2(k.undone == (w.content() == report.document), load.how);
+      }
+      // Back where it was opened: nothing to save; a composed report stays unsaved.
+      QCOMPARE(w.isModified(), load.unsaved);
+      const size_t asked = dialogs.boxes.size();
+      if (load.unsaved) dialogs.answers = {Answer::No};
+      QVERIFY(w.close());
+      QCOMPARE(dialogs.boxes.size() - asked, size_t(load.unsaved ? 1 : 0));
+    }
   }
 
   void yesThenCancelledSaveStillCloses() {
