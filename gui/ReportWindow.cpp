@@ -199,7 +199,8 @@ void ReportWindow::openReport() {
   request.filter = kFilter;
   request.defaultSuffix = kDefaultSuffix;
   request.initialPath = lastOpened_;
-  request.helpContext = 0;
+  request.helpContext = 6;
+  request.helpButton = false;
   const auto chosen = GetFileName(this, request);
   if (!chosen) return;
   lastOpened_ = *chosen;

@@ -1,17 +1,25 @@
 // The report window's flows: save, open, print, copy and the save question, answered
 // through the dialog seam.
+#include <QAbstractSpinBox>
 #include <QApplication>
 #include <QClipboard>
+#include <QComboBox>
+#include <QDialog>
 #include <QFile>
 #include <QImage>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMimeData>
+#include <QPushButton>
 #include <QRegularExpression>
+#include <QSpinBox>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextEdit>
 #include <QTextLayout>
+#include <QTimer>
 #include <QToolButton>
 #include <functional>
 #include <memory>
@@ -254,6 +262,62 @@ class ReportWindowTest : public QObject {
       QVERIFY(w.close());
       QCOMPARE(dialogs.boxes.size() - asked, size_t(load.unsaved ? 1 : 0));
     }
+  }
+
+  // The real print dialog offers the printer, the file, the copies, the colour and two-sided
+  // printing, and nothing the printing would ignore: no page range, page set, collation or
+  // reverse order. Three copies chosen there print three whole copies.
+  void printDialogOffersOnlyWhatIsHonoured() {
+    struct RealPrintDialog : test::ScriptedDesktop {
+      std::optional<int> AskPrint(QWidget* parent, QPrinter& printer, int help) override {
+        return Desktop::AskPrint(parent, printer, help);
+      }
+    } desktop;
+    QTemporaryDir dir;
+    ReportWindow w;
+    w.showReport(Martin());
+    const auto printThrough = [&](const QString& pdf, int copies, QStringList* offered) {
+      QTimer::singleShot(0, [&] {
+        QVERIFY(QTest::qWaitFor([] { return QApplication::activeModalWidget() != nullptr; }));
+        QWidget* dialog = QApplication::activeModalWidget();
+        for (auto* b : dialog->findChildren<QPushButton*>())
+          if (b->text().contains(QStringLiteral("Options"))) b->click();  // the whole dialog
+        // Every tab of it in turn.
+        const auto collect = [&] {
+          for (QWidget* input : dialog->findChildren<QWidget*>()) {
+            const bool isInput =
+                qobject_cast<QAbstractButton*>(input) || qobject_cast<QComboBox*>(input) ||
+                qobject_cast<QAbstractSpinBox*>(input) || qobject_cast<QLineEdit*>(input);
+            const QString name = input->objectName();
+            if (isInput && !name.isEmpty() && !name.startsWith(QStringLiteral("qt_")) &&
+                input->isVisibleTo(dialog) && !offered->contains(name))
+              *offered << name;
+          }
+        };
+        if (offered) {
+          for (auto* tabs : dialog->findChildren<QTabWidget*>())
+            for (int i = 0; i < tabs->count(); ++i) {
+              tabs->setCurrentIndex(i);
+              collect();
+            }
+        }
+        test::Child<QSpinBox>(*dialog, "copies")->setValue(copies);
+        test::Child<QLineEdit>(*dialog, "filename")->setText(pdf);
+        static_cast<QDialog*>(dialog)->accept();
+      });
+      test::Child<QToolButton>(w, "printButton")->click();
+    };
+    QStringList offered;
+    printThrough(dir.filePath("one.pdf"), 1, &offered);
+    offered.sort();
+    const QStringList honoured = {"color",       "copies",    "duplexLong", "duplexShort",
+                                  "fileBrowser", "filename",  "grayscale",  "noDuplex",
+                                  "printers",    "properties"};
+    QCOMPARE(offered, honoured);
+    const int pagesPerCopy = PdfPages(dir.filePath("one.pdf"));
+    QVERIFY(pagesPerCopy >= 2);
+    printThrough(dir.filePath("three.pdf"), 3, nullptr);
+    QCOMPARE(PdfPages(dir.filePath("three.pdf")), 3 * pagesPerCopy);
   }
 
   void yesThenCancelledSaveStillCloses() {
