@@ -7,6 +7,8 @@
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
+#include "gui/DialogLook.h"
+
 namespace vorel {
 
 HelpWindow::HelpWindow(QString helpFile, QWidget* parent)
@@ -17,6 +19,7 @@ HelpWindow::HelpWindow(QString helpFile, QWidget* parent)
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->addWidget(browser_);
+  InstallHelpKey(*this);
 }
 
 bool HelpWindow::Load() {
