@@ -530,6 +530,62 @@ def scenario_install(s):
     s.wait_exit()
 
 
+def scenario_undo(s):
+    """Undo takes back the user's own edits, never the report as composed or opened; Ctrl+Y
+    redoes as Ctrl+Shift+Z does."""
+    with open(os.path.join(s.prog, "VOREL.DAT"), "wb") as f:
+        f.write(SAMPLE + record(b"DUPONTDURAND JEAN", b"05/03/1962"))
+    s.start()
+    main = s.wait_window("Vorel")
+    report = report_of_second_person(s, main, caption("DUPONTDURAND JEAN", 5, 3, 1962,
+                                                     "Poissons"))
+
+    def text():
+        """The whole report, as the copy button puts it on the clipboard."""
+        # xclip stays on as the clipboard's owner: it must not hold our pipes.
+        subprocess.run(["xclip", "-selection", "clipboard", "-i"], input=b"-", env=s.env(),
+                       stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, check=True)
+        s.wait_for("the marker", lambda: s.clipboard() == "-")
+        s.click(report, 84, 16)
+        s.wait_for("the copy", lambda: s.clipboard() != "-")
+        return s.clipboard()
+
+    composed = text()
+    if not composed.startswith("\n\nVorel de DUPONTDURAND JEAN"):
+        raise Failure(f"the report reads {composed[:60]!r}")
+    s.key(report, "ctrl+z")
+    if text() != composed:
+        raise Failure("Ctrl+Z took the composed report away")
+    s.type(report, "Z")  # the caret is at the start
+    steps = [("ctrl+z", False), ("ctrl+y", True), ("ctrl+z", False), ("ctrl+shift+z", True),
+             ("ctrl+z", False)]
+    for keys, edited in steps:
+        s.key(report, keys)
+        expected = "Z" + composed if edited else composed
+        if text() != expected:
+            raise Failure(f"after {keys} the report begins {text()[:20]!r}")
+    s.click(report, 20, 16)  # "Enregistrer"
+    dialog = s.wait_window("Enregistrer le vorel dans un fichier texte")
+    s.type(dialog, "undo")
+    s.key(dialog, "Return")
+    s.wait_window("undo.RTF")
+    # Opened again, the same: Ctrl+Z leaves the text, and it is not taken for an edit.
+    for _ in range(2):
+        s.key(main, "alt+o")
+        dialog = s.wait_window("Ouvrir un fichier texte")
+        if s.windows("Confirmation"):
+            raise Failure("opening asked to save a report that was not changed")
+        s.type(dialog, "undo.RTF")
+        s.key(dialog, "Return")
+        s.wait_gone("Ouvrir un fichier texte")
+        report = s.wait_window("undo.RTF")
+        s.key(report, "ctrl+z")
+        if text().strip() != composed.strip():
+            raise Failure("Ctrl+Z took the opened report away")
+    s.key(main, "alt+q")
+    s.wait_exit()
+
+
 # -- under a window manager ---------------------------------------------------------------
 # openbox frames every window: a title bar and borders that the program does not draw. A
 # position read or written by the program is the frame's, and a centred window is centred
@@ -695,6 +751,7 @@ SCENARIOS = {
     "placement": scenario_placement,
     "badfiles": scenario_badfiles,
     "install": scenario_install,
+    "undo": scenario_undo,
     "wm.centring": scenario_wm_centring,
     "wm.placement": scenario_wm_placement,
     "wm.maximised": scenario_wm_maximised,
