@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QElapsedTimer>
 #include <QEvent>
 #include <QFrame>
 #include <QGuiApplication>
@@ -60,8 +61,10 @@ std::optional<QPoint> CentredFramePosition(const QWidget& window, const QMargins
                 area.y() + (area.height() - size.height()) / 2);
 }
 
-// Centres its window at each showing, and once more when the window manager's frame turns out
-// other than expected: the frame is known when the window is first exposed or moved.
+// Centres its window at each showing, and again when the window manager's frame turns out
+// other than expected. The frame is known once the window is exposed or moved, but while the
+// window manager builds it the toolkit may measure a passing state: the window is kept centred
+// on every such event for a moment after it appears, and left to the user after that.
 class ScreenCentring : public QObject {
  public:
   explicit ScreenCentring(QWidget* window) : QObject(window), window_(*window) {}
@@ -70,11 +73,10 @@ class ScreenCentring : public QObject {
   bool eventFilter(QObject* watched, QEvent* event) override {
     if (watched == &window_ && event->type() == QEvent::Show && !event->spontaneous()) {
       centre();
-    } else if (awaitingFrame_ &&
-               (event->type() == QEvent::Move || event->type() == QEvent::Expose)) {
+    } else if ((event->type() == QEvent::Move || event->type() == QEvent::Expose) &&
+               shown_.isValid() && shown_.elapsed() < kSettlingMs) {
       // Without a window manager no frame ever comes, and the window is right as it is.
       if (auto frame = KnownFrame(window_)) {
-        awaitingFrame_ = false;
         // The window's own geometry is current; the widget's idea of its frame may not be yet.
         const QPoint client = window_.windowHandle()->geometry().topLeft();
         if (auto at = CentredFramePosition(window_, *frame)) {
@@ -93,7 +95,7 @@ class ScreenCentring : public QObject {
     const QMargins frame = ExpectedFrame(window_);
     if (auto at = CentredFramePosition(window_, frame))
       window_.setGeometry(QRect(*at + QPoint(frame.left(), frame.top()), window_.size()));
-    awaitingFrame_ = true;
+    shown_.start();
     // Exposure reaches the window, not the widget.
     if (QWindow* handle = window_.windowHandle(); handle && handle != watchedHandle_) {
       handle->installEventFilter(this);
@@ -101,9 +103,11 @@ class ScreenCentring : public QObject {
     }
   }
 
+  static constexpr qint64 kSettlingMs = 1000;
+
   QWidget& window_;
   QWindow* watchedHandle_ = nullptr;
-  bool awaitingFrame_ = false;
+  QElapsedTimer shown_;
 };
 
 }  // namespace
