@@ -80,6 +80,8 @@ AboutBox::AboutBox()
   ok->setGeometry(111, 188, 75, 25);
   ok->setDefault(true);
   connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+  InstallHelpKey(*this);
+  KeepCentredOnScreen(*this);
 }
 
 }  // namespace vorel

@@ -20,6 +20,7 @@
 #include <QTranslator>
 #include <QUrl>
 
+#include "gui/DialogLook.h"
 #include "gui/HelpWindow.h"
 #include "render/ReportFonts.h"
 
@@ -36,7 +37,12 @@ Desktop* gCurrent = nullptr;
 // so a user can paste an error message into a mail.
 class MessageBox : public QMessageBox {
  public:
-  using QMessageBox::QMessageBox;
+  MessageBox(Icon icon, const QString& title, const QString& text,
+             StandardButtons buttons = NoButton)
+      : QMessageBox(icon, title, text, buttons) {
+    InstallHelpKey(*this);
+    KeepCentredOnScreen(*this);
+  }
 
  protected:
   void keyPressEvent(QKeyEvent* event) override {
@@ -54,9 +60,12 @@ class MessageBox : public QMessageBox {
   }
 };
 
-// Our dialogs keep the widget-based look everywhere, so they carry our Help button.
-void AddHelpButton(QDialog& dialog, int helpContext) {
+// Our dialogs keep the widget-based look everywhere, so they carry our Help button; F1 opens
+// the same topic, with or without the button.
+void AddHelp(QDialog& dialog, int helpContext, bool button) {
   if (helpContext <= 0) return;
+  InstallHelpKey(dialog, helpContext);
+  if (!button) return;
   auto* box = dialog.findChild<QDialogButtonBox*>();
   if (!box) return;
   QPushButton* help = box->addButton(QDialogButtonBox::Help);
@@ -103,7 +112,7 @@ std::optional<QString> Desktop::AskFileName(QWidget* parent, const FileRequest& 
     dialog.setFileMode(QFileDialog::ExistingFile);
   }
   if (!request.initialPath.isEmpty()) dialog.selectFile(request.initialPath);
-  AddHelpButton(dialog, request.helpContext);
+  AddHelp(dialog, request.helpContext, request.helpButton);
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
   return dialog.selectedFiles().first();
 }
@@ -114,7 +123,15 @@ std::optional<int> Desktop::AskPrint(QWidget* parent, QPrinter& printer, int hel
   // Without any printer installed, printing to a file is the only way to print at all.
   if (QPrinterInfo::availablePrinters().isEmpty()) options |= QAbstractPrintDialog::PrintToFile;
   dialog.setOptions(options);
-  AddHelpButton(dialog, helpContext);
+  // Offered only what the printing honours: each copy whole, one after the other, in order.
+  // The toolkit shows some of these whatever the options say, so they go where nothing shows.
+  auto* unused = new QWidget(&dialog);
+  unused->hide();
+  for (const char* name :
+       {"gbPrintRange", "pageSetLabel", "pageSetCombo", "collate", "outputIcon", "reverse"})
+    if (auto* option = dialog.findChild<QWidget*>(QString::fromLatin1(name)))
+      option->setParent(unused);
+  AddHelp(dialog, helpContext, true);
   if (dialog.exec() != QDialog::Accepted) return std::nullopt;
   return std::max(1, printer.copyCount());
 }

@@ -1,7 +1,10 @@
 // The windows' shared looks.
 #include "gui/DialogLook.h"
 
+#include <QApplication>
 #include <QDialog>
+#include <QElapsedTimer>
+#include <QEvent>
 #include <QFrame>
 #include <QGuiApplication>
 #include <QIcon>
@@ -10,6 +13,8 @@
 #include <QScreen>
 #include <QShortcut>
 #include <QToolButton>
+#include <QWindow>
+#include <optional>
 
 #include "gui/Dialogs.h"
 
@@ -19,6 +24,91 @@ namespace {
 QIcon Picture(const QString& name) {
   return QIcon(QStringLiteral(":/vorel/%1.png").arg(name));
 }
+
+// The last frame the window manager gave one of our windows: it draws them all alike.
+QMargins gLastFrame;
+
+// The frame the window manager gave a window, or nothing while it has given none.
+std::optional<QMargins> KnownFrame(const QWidget& window) {
+  const QWindow* handle = window.windowHandle();
+  if (!handle || !window.isVisible()) return std::nullopt;
+  const QMargins frame = handle->frameMargins();
+  // While the window manager is still building the frame, the toolkit may measure it from a
+  // frame window not yet sized, which gives negative margins.
+  if (frame.isNull() || frame.left() < 0 || frame.top() < 0 || frame.right() < 0 ||
+      frame.bottom() < 0)
+    return std::nullopt;
+  gLastFrame = frame;
+  return frame;
+}
+
+// The frame a window is about to get: its own when known, else that of a window of the
+// program framed already, else the last one seen.
+QMargins ExpectedFrame(const QWidget& window) {
+  if (auto own = KnownFrame(window)) return *own;
+  for (const QWidget* other : QApplication::topLevelWidgets())
+    if (auto frame = KnownFrame(*other)) return *frame;
+  return gLastFrame;
+}
+
+// Where the frame's top-left corner goes for the frame to be centred on the primary screen.
+std::optional<QPoint> CentredFramePosition(const QWidget& window, const QMargins& frame) {
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  if (!screen) return std::nullopt;
+  const QRect area = screen->geometry();
+  const QSize size = window.size().grownBy(frame);
+  return QPoint(area.x() + (area.width() - size.width()) / 2,
+                area.y() + (area.height() - size.height()) / 2);
+}
+
+// Centres its window at each showing, and again when the window manager's frame turns out
+// other than expected. The frame is known once the window is exposed or moved, but while the
+// window manager builds it the toolkit may measure a passing state: the window is kept centred
+// on every such event for a moment after it appears, and left to the user after that.
+class ScreenCentring : public QObject {
+ public:
+  explicit ScreenCentring(QWidget* window) : QObject(window), window_(*window) {}
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (watched == &window_ && event->type() == QEvent::Show && !event->spontaneous()) {
+      centre();
+    } else if ((event->type() == QEvent::Move || event->type() == QEvent::Expose) &&
+               shown_.isValid() && shown_.elapsed() < kSettlingMs) {
+      // Without a window manager no frame ever comes, and the window is right as it is.
+      if (auto frame = KnownFrame(window_)) {
+        // The window's own geometry is current; the widget's idea of its frame may not be yet.
+        const QPoint client = window_.windowHandle()->geometry().topLeft();
+        if (auto at = CentredFramePosition(window_, *frame)) {
+          const QPoint wanted = *at + QPoint(frame->left(), frame->top());
+          if (client != wanted) window_.setGeometry(QRect(wanted, window_.size()));
+        }
+      }
+    }
+    return false;
+  }
+
+ private:
+  void centre() {
+    // The window exists by now but is not mapped: its client area is placed, inside the frame
+    // expected.
+    const QMargins frame = ExpectedFrame(window_);
+    if (auto at = CentredFramePosition(window_, frame))
+      window_.setGeometry(QRect(*at + QPoint(frame.left(), frame.top()), window_.size()));
+    shown_.start();
+    // Exposure reaches the window, not the widget.
+    if (QWindow* handle = window_.windowHandle(); handle && handle != watchedHandle_) {
+      handle->installEventFilter(this);
+      watchedHandle_ = handle;
+    }
+  }
+
+  static constexpr qint64 kSettlingMs = 1000;
+
+  QWidget& window_;
+  QWindow* watchedHandle_ = nullptr;
+  QElapsedTimer shown_;
+};
 
 }  // namespace
 
@@ -31,6 +121,7 @@ void SetUpFixedDialog(QDialog& dialog, const char* name, const QString& caption,
   dialog.setFixedSize(width, height);
   dialog.setFont(DialogFont(true));
   InstallHelpKey(dialog);
+  KeepCentredOnScreen(dialog);
 }
 
 QFont DialogFont(bool bold) {
@@ -46,13 +137,8 @@ void InstallHelpKey(QWidget& window, int topic) {
   QObject::connect(help, &QShortcut::activated, &window, [topic] { ShowHelpTopic(topic); });
 }
 
-void CentreOnScreen(QWidget& window) {
-  const QScreen* screen = QGuiApplication::primaryScreen();
-  if (!screen) return;
-  const QRect area = screen->geometry();
-  const QSize size = window.frameGeometry().size().expandedTo(window.size());
-  window.move(area.x() + (area.width() - size.width()) / 2,
-              area.y() + (area.height() - size.height()) / 2);
+void KeepCentredOnScreen(QWidget& window) {
+  window.installEventFilter(new ScreenCentring(&window));
 }
 
 QFrame* MakeBevel(QWidget* parent, const QRect& place) {

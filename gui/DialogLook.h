@@ -26,8 +26,11 @@ QFont DialogFont(bool bold);
 // F1 anywhere in window opens the help at topic.
 void InstallHelpKey(QWidget& window, int topic = 1);
 
-// Puts a top-level window, frame included, in the middle of the primary screen.
-void CentreOnScreen(QWidget& window);
+// Puts a top-level window, frame included, in the middle of the primary screen, at each
+// showing. A window manager frames a window only once it is mapped: until then the frame is
+// taken to be that of the program's windows already framed, and the window is centred again
+// once its own frame is known, should it differ.
+void KeepCentredOnScreen(QWidget& window);
 
 QFrame* MakeBevel(QWidget* parent, const QRect& place);
 QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, int left, int top);

@@ -26,7 +26,8 @@ struct FileRequest {
   QString filter;         // "Fichiers vorel (*.RTF)"
   QString defaultSuffix;  // appended to a name typed without an extension
   QString initialPath;    // the file the dialog starts on
-  int helpContext = 0;    // 0: no Help button
+  int helpContext = 0;    // the help topic of F1, and of the Help button
+  bool helpButton = true;
 };
 
 // The application's error box: title "Vorel", error icon, one OK button; the message gets a

@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 
 #include "base/FileIO.h"
+#include "gui/DialogLook.h"
 
 namespace vorel {
 namespace {
@@ -24,6 +25,7 @@ HelpWindow::HelpWindow(QString helpFile, QWidget* parent)
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->addWidget(browser_);
+  InstallHelpKey(*this);
 }
 
 bool HelpWindow::Load() {

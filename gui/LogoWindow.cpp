@@ -21,7 +21,7 @@ LogoWindow::LogoWindow()
   picture_->setAlignment(Qt::AlignCenter);
   picture_->setGeometry(0, 0, 360, logo.isNull() ? 300 : logo.height());
   wait_->SetInterval(2000);
-  CentreOnScreen(*this);
+  KeepCentredOnScreen(*this);
 }
 
 void LogoWindow::closeEvent(QCloseEvent* event) {

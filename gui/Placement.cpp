@@ -13,7 +13,9 @@ void ApplyMainPlacement(QWidget& mainWindow, const ProfileFile& settings) {
 
 void ApplyReportPlacement(QWidget& reportWindow, const ProfileFile& settings, QSize screen) {
   if (settings.ReadInteger("AnalWin", "Maxi", 0) != 0) {
-    reportWindow.setGeometry(kReportDesignPlacement);
+    // Restored, it takes its design placement; its position is the frame's, as everywhere.
+    reportWindow.move(kReportDesignPlacement.topLeft());
+    reportWindow.resize(kReportDesignPlacement.size());
     reportWindow.setWindowState(reportWindow.windowState() | Qt::WindowMaximized);
     return;
   }

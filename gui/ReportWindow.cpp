@@ -6,6 +6,7 @@
 #include <QCloseEvent>
 #include <QFileInfo>
 #include <QFrame>
+#include <QKeyEvent>
 #include <QMimeData>
 #include <QPainter>
 #include <QPrinter>
@@ -43,11 +44,35 @@ QString FilePart(const std::string& path) {
   return QFileInfo(QString::fromStdString(path)).fileName();
 }
 
+// Ctrl+Y redoes, as on the desktop the program comes from, whatever key the platform's own
+// scheme gives redo (Ctrl+Shift+Z here, which still works).
+class RedoKey : public QObject {
+ public:
+  explicit RedoKey(QTextEdit* edit) : QObject(edit), edit_(*edit) {}
+
+ protected:
+  bool eventFilter(QObject*, QEvent* event) override {
+    if (event->type() != QEvent::KeyPress && event->type() != QEvent::ShortcutOverride)
+      return false;
+    auto* key = static_cast<QKeyEvent*>(event);
+    const bool redo = key->key() == Qt::Key_Y && key->modifiers() == Qt::ControlModifier;
+    if (!redo) return false;
+    // Claimed at the override so that no shortcut takes it; acted on at the press.
+    event->accept();
+    if (event->type() == QEvent::KeyPress) edit_.redo();
+    return event->type() == QEvent::KeyPress;
+  }
+
+ private:
+  QTextEdit& edit_;
+};
+
 }  // namespace
 
 ReportWindow::ReportWindow() : QWidget(nullptr, Qt::Window) {
   setObjectName(QStringLiteral("reportWindow"));
-  setGeometry(kReportDesignPlacement);
+  move(kReportDesignPlacement.topLeft());
+  resize(kReportDesignPlacement.size());
 
   toolbar_ = new QFrame(this);
   toolbar_->setObjectName(QStringLiteral("toolbar"));
@@ -76,6 +101,7 @@ ReportWindow::ReportWindow() : QWidget(nullptr, Qt::Window) {
   reportEdit_->setTabChangesFocus(false);
   reportEdit_->setAcceptRichText(true);
   reportEdit_->setUndoRedoEnabled(true);
+  reportEdit_->installEventFilter(new RedoKey(reportEdit_));
 
   layOutChildren();
 
@@ -168,7 +194,8 @@ void ReportWindow::openReport() {
   request.filter = kFilter;
   request.defaultSuffix = kDefaultSuffix;
   request.initialPath = lastOpened_;
-  request.helpContext = 0;
+  request.helpContext = 6;
+  request.helpButton = false;
   const auto chosen = GetFileName(this, request);
   if (!chosen) return;
   lastOpened_ = *chosen;

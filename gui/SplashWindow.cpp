@@ -20,7 +20,7 @@ SplashWindow::SplashWindow()
   picture_->setGeometry(0, 0, 632, 453);
   picture_->setAlignment(Qt::AlignCenter);
   wait_->SetInterval(2000);
-  CentreOnScreen(*this);
+  KeepCentredOnScreen(*this);
 }
 
 bool SplashWindow::loadPicture(const QString& path) {

@@ -14,7 +14,8 @@ inline double TwipsToPixels(int twips) {
 }
 int PixelsToTwips(double pixels);
 
-// Replaces the whole content of the control's document.
+// Replaces the whole content of the control's document; its edit history starts afresh,
+// from an unmodified document.
 void LoadDocument(const RichDocument& source, QTextDocument& target);
 
 // The whole document, or only the selection of a cursor.

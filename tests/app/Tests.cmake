@@ -4,9 +4,11 @@ list(APPEND VOREL_GUI_TEST_SOURCES
   app/StartupTest.cpp
   app/PlacementTest.cpp
   app/ComposeReportTest.cpp
+  app/HelpKeyTest.cpp
 )
 list(APPEND VOREL_GUI_TEST_CLASSES
   StartupTest
   PlacementTest
   ComposeReportTest
+  HelpKeyTest
 )

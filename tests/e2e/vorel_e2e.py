@@ -31,7 +31,7 @@ def run(args, **kw):
 
 
 class Session:
-    def __init__(self, build_dir):
+    def __init__(self, build_dir, window_manager=False):
         self.build_dir = build_dir
         self.root = tempfile.mkdtemp(prefix="vorel-e2e-")
         self.prog = os.path.join(self.root, "prog")
@@ -44,7 +44,10 @@ class Session:
         self.xvfb = None
         self.vorel = None
         self.display = None
+        self.wm = None
         self._start_xvfb()
+        if window_manager:
+            self._start_window_manager()
 
     # -- processes -------------------------------------------------------------------------
 
@@ -67,6 +70,15 @@ class Session:
             number += chunk
         os.close(read_fd)
         self.display = ":" + number.decode().strip()
+
+    def _start_window_manager(self):
+        """openbox, as a user's desktop has one: windows get frames, and positions mean them."""
+        self.wm = subprocess.Popen(["openbox", "--sm-disable"], env=self.env(),
+                                   stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
+                                   start_new_session=True)
+        # openbox owns the screen once it has set its check window on the root.
+        self.wait_for("openbox", lambda: "_NET_SUPPORTING_WM_CHECK(WINDOW)" in
+                      self.x("xprop", "-root", "_NET_SUPPORTING_WM_CHECK"))
 
     def env(self):
         env = {
@@ -93,7 +105,7 @@ class Session:
             raise Failure("Vorel did not end")
 
     def close(self):
-        for p in (self.vorel, self.xvfb):
+        for p in (self.vorel, self.wm, self.xvfb):
             if p and p.poll() is None:
                 try:
                     os.killpg(p.pid, signal.SIGKILL)
@@ -165,6 +177,17 @@ class Session:
         value = lambda key: int(re.search(key + r":\s+(-?\d+)", out).group(1))
         return (value("Absolute upper-left X"), value("Absolute upper-left Y"),
                 value("Width"), value("Height"))
+
+    def frame(self, wid):
+        """The window's frame (x, y, width, height): its client rectangle grown by the
+        frame extents the window manager announces, once it has announced them."""
+        x, y, w, h = self.geometry(wid)
+        out = self.x("xprop", "-id", wid, "_NET_FRAME_EXTENTS")
+        m = re.search(r"=\s*(\d+),\s*(\d+),\s*(\d+),\s*(\d+)", out)
+        if not m:
+            return None
+        left, right, top, bottom = map(int, m.groups())
+        return (x - left, y - top, w + left + right, h + top + bottom)
 
     # -- input ------------------------------------------------------------------------------
 
@@ -527,6 +550,219 @@ def scenario_install(s):
     s.wait_exit()
 
 
+def scenario_undo(s):
+    """Undo takes back the user's own edits, never the report as composed or opened; Ctrl+Y
+    redoes as Ctrl+Shift+Z does."""
+    with open(os.path.join(s.prog, "VOREL.DAT"), "wb") as f:
+        f.write(SAMPLE + record(b"DUPONTDURAND JEAN", b"05/03/1962"))
+    s.start()
+    main = s.wait_window("Vorel")
+    report = report_of_second_person(s, main, caption("DUPONTDURAND JEAN", 5, 3, 1962,
+                                                     "Poissons"))
+
+    def text():
+        """The whole report, as the copy button puts it on the clipboard."""
+        # xclip stays on as the clipboard's owner: it must not hold our pipes.
+        subprocess.run(["xclip", "-selection", "clipboard", "-i"], input=b"-", env=s.env(),
+                       stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, check=True)
+        s.wait_for("the marker", lambda: s.clipboard() == "-")
+        s.click(report, 84, 16)
+        s.wait_for("the copy", lambda: s.clipboard() != "-")
+        return s.clipboard()
+
+    composed = text()
+    if not composed.startswith("\n\nVorel de DUPONTDURAND JEAN"):
+        raise Failure(f"the report reads {composed[:60]!r}")
+    s.key(report, "ctrl+z")
+    if text() != composed:
+        raise Failure("Ctrl+Z took the composed report away")
+    s.type(report, "Z")  # the caret is at the start
+    steps = [("ctrl+z", False), ("ctrl+y", True), ("ctrl+z", False), ("ctrl+shift+z", True),
+             ("ctrl+z", False)]
+    for keys, edited in steps:
+        s.key(report, keys)
+        expected = "Z" + composed if edited else composed
+        if text() != expected:
+            raise Failure(f"after {keys} the report begins {text()[:20]!r}")
+    s.click(report, 20, 16)  # "Enregistrer"
+    dialog = s.wait_window("Enregistrer le vorel dans un fichier texte")
+    s.type(dialog, "undo")
+    s.key(dialog, "Return")
+    s.wait_window("undo.RTF")
+    # Opened again, the same: Ctrl+Z leaves the text, and it is not taken for an edit.
+    for _ in range(2):
+        s.key(main, "alt+o")
+        dialog = s.wait_window("Ouvrir un fichier texte")
+        if s.windows("Confirmation"):
+            raise Failure("opening asked to save a report that was not changed")
+        s.type(dialog, "undo.RTF")
+        s.key(dialog, "Return")
+        s.wait_gone("Ouvrir un fichier texte")
+        report = s.wait_window("undo.RTF")
+        s.key(report, "ctrl+z")
+        if text().strip() != composed.strip():
+            raise Failure("Ctrl+Z took the opened report away")
+    s.key(main, "alt+q")
+    s.wait_exit()
+
+
+# -- under a window manager ---------------------------------------------------------------
+# openbox frames every window: a title bar and borders that the program does not draw. A
+# position read or written by the program is the frame's, and a centred window is centred
+# frame included.
+
+SCREEN = (1024, 768)
+
+
+def settled_frame(s, wid):
+    """The frame once the window manager has framed the window and nothing moves any more."""
+    last, since = None, time.monotonic()
+    deadline = since + TIMEOUT
+    while time.monotonic() < deadline:
+        f = s.frame(wid)
+        if f != last:
+            last, since = f, time.monotonic()
+        elif f is not None and time.monotonic() - since > 0.5:
+            return f
+        time.sleep(0.05)
+    raise Failure(f"the frame of {wid} did not settle: {last}")
+
+
+def check_centred(s, title):
+    wid = s.wait_window(title)
+    x, y, w, h = settled_frame(s, wid)
+    off = (x + w / 2 - SCREEN[0] / 2, y + h / 2 - SCREEN[1] / 2)
+    if abs(off[0]) > 1 or abs(off[1]) > 1:
+        raise Failure(f"'{title}' stands at {(x, y, w, h)}: its centre is {off} off the screen's")
+    return wid
+
+
+def drag_title(s, wid, dx, dy):
+    """Moves a window as a user does: by its title bar."""
+    x, y, w, _ = settled_frame(s, wid)
+    sx, sy = x + w // 2, y + 8
+    s.x("xdotool", "mousemove", "--sync", str(sx), str(sy), "mousedown", "1")
+    for i in range(1, 11):
+        s.x("xdotool", "mousemove", "--sync", str(sx + dx * i // 10), str(sy + dy * i // 10))
+    s.x("xdotool", "mouseup", "1")
+    s.wait_for("the move", lambda: settled_frame(s, wid)[:2] == (x + dx, y + dy))
+
+
+def read_ini(s):
+    return open(os.path.join(s.config, "vorel.ini"), "rb").read().decode("latin-1")
+
+
+def ini_values(ini, section):
+    body = re.search(r"\[" + section + r"\]\r\n((?:[^\[].*\r\n)*)", ini)
+    if not body:
+        raise Failure(f"no [{section}] in {ini!r}")
+    return dict(line.split("=", 1) for line in body.group(1).split("\r\n") if "=" in line)
+
+
+def scenario_wm_centring(s):
+    """The logo, the splash, the about dialog and the three register dialogs, centred from
+    their first showing."""
+    with open(os.path.join(s.prog, "VOREL.DAT"), "wb") as f:
+        f.write(SAMPLE + record(b"DUPONTDURAND JEAN", b"05/03/1962"))
+    write_bmp(os.path.join(s.work, "LOGICIEL.BMP"), 200, 120)
+    s.start()
+    check_centred(s, "Vorel pour Windows")
+    check_centred(s, "Logiciel")
+    main = s.wait_window("Vorel")
+    if settled_frame(s, main)[:2] != (10, 10):
+        raise Failure(f"the main window's frame stands at {settled_frame(s, main)}")
+    s.key(main, "alt+p")
+    about = check_centred(s, "A propos")
+    s.key(about, "Return")
+    s.wait_gone("A propos")
+    s.key(main, "alt+f")
+    editor = check_centred(s, EDITOR)
+    s.click(editor, 516, 88)  # "Ajouter"
+    entry = check_centred(s, "Ajouter")
+    s.key(entry, "Escape")
+    s.wait_gone("Ajouter")
+    s.click(editor, 516, 345)  # OK; nothing changed, nothing asked
+    s.wait_gone(EDITOR)
+    s.key(main, "alt+v")
+    chooser = check_centred(s, "Choix d'une personne")
+    s.key(chooser, "Escape")
+    s.wait_gone("Choix d'une personne")
+    # A second showing stands where the first did.
+    s.key(main, "alt+p")
+    about = check_centred(s, "A propos")
+    s.key(about, "Return")
+    s.key(main, "alt+q")
+    s.wait_exit()
+
+
+def scenario_wm_placement(s):
+    """Both windows' frames stand where the settings say, and are written back as they stand."""
+    with open(os.path.join(s.prog, "VOREL.DAT"), "wb") as f:
+        f.write(SAMPLE + record(b"DUPONTDURAND JEAN", b"05/03/1962"))
+    title = caption("DUPONTDURAND JEAN", 5, 3, 1962, "Poissons")
+    s.start()
+    main = s.wait_window("Vorel")
+    if settled_frame(s, main)[:2] != (10, 10):
+        raise Failure(f"first run: the main window's frame stands at {settled_frame(s, main)}")
+    report = report_of_second_person(s, main, title)
+    # The default centres a 600 x 300 window: (1024 - 600) / 2, (768 - 300) / 2.
+    if settled_frame(s, report)[:2] != (212, 234):
+        raise Failure(f"first run: the report window's frame stands at {settled_frame(s, report)}")
+    drag_title(s, main, 190, 140)
+    drag_title(s, report, -100, 60)
+    main_frame, report_frame = settled_frame(s, main), settled_frame(s, report)
+    _, _, report_w, report_h = s.geometry(report)
+    s.key(main, "alt+q")
+    s.wait_exit()
+    ini = read_ini(s)
+    expected = {"MainW": {"x": main_frame[0], "y": main_frame[1]},
+                "AnalWin": {"x": report_frame[0], "y": report_frame[1], "w": report_w,
+                            "h": report_h, "Maxi": 0}}
+    for section, keys in expected.items():
+        values = ini_values(ini, section)
+        for key, value in keys.items():
+            if values.get(key) != str(value):
+                raise Failure(f"[{section}] {key}={values.get(key)}, expected {value}: {ini!r}")
+    s.start()
+    main = s.wait_window("Vorel")
+    if settled_frame(s, main) != main_frame:
+        raise Failure(f"second run: main window at {settled_frame(s, main)}, was {main_frame}")
+    report = report_of_second_person(s, main, title)
+    if settled_frame(s, report) != report_frame:
+        raise Failure(f"second run: report window at {settled_frame(s, report)}, "
+                      f"was {report_frame}")
+    s.key(main, "alt+q")
+    s.wait_exit()
+
+
+def scenario_wm_maximised(s):
+    """A report window kept maximised opens maximised; restored, its frame takes the design
+    placement 231, 225, and that is what the settings then record."""
+    with open(os.path.join(s.config, "vorel.ini"), "wb") as f:
+        f.write(b"[AnalWin]\r\nMaxi=1\r\n")
+    with open(os.path.join(s.prog, "VOREL.DAT"), "wb") as f:
+        f.write(SAMPLE + record(b"DUPONTDURAND JEAN", b"05/03/1962"))
+    s.start()
+    main = s.wait_window("Vorel")
+    report = report_of_second_person(s, main, caption("DUPONTDURAND JEAN", 5, 3, 1962,
+                                                      "Poissons"))
+    x, y, w, h = settled_frame(s, report)
+    if w < SCREEN[0] - 2 or h < SCREEN[1] - 40:
+        raise Failure(f"the report window opened at {(x, y, w, h)}, not maximised")
+    # A double click on the title bar restores it, as a user does.
+    s.x("xdotool", "mousemove", "--sync", str(x + w // 2), str(y + 8), "click", "--repeat", "2",
+        "--delay", "80", "1")
+    s.wait_for("the restore", lambda: settled_frame(s, report)[2] < SCREEN[0] - 100)
+    frame = settled_frame(s, report)
+    if frame[:2] != (231, 225):
+        raise Failure(f"restored, the report window's frame stands at {frame}")
+    s.key(main, "alt+q")
+    s.wait_exit()
+    values = ini_values(read_ini(s), "AnalWin")
+    if (values.get("x"), values.get("y"), values.get("Maxi")) != ("231", "225", "0"):
+        raise Failure(f"[AnalWin] holds {values}")
+
+
 SCENARIOS = {
     "start": scenario_start,
     "splash": scenario_splash,
@@ -535,6 +771,10 @@ SCENARIOS = {
     "placement": scenario_placement,
     "badfiles": scenario_badfiles,
     "install": scenario_install,
+    "undo": scenario_undo,
+    "wm.centring": scenario_wm_centring,
+    "wm.placement": scenario_wm_placement,
+    "wm.maximised": scenario_wm_maximised,
 }
 
 
@@ -550,7 +790,7 @@ def main(argv):
         print(__doc__, file=sys.stderr)
         print("scenarios: " + ", ".join(SCENARIOS), file=sys.stderr)
         return 2
-    session = Session(argv[2])
+    session = Session(argv[2], window_manager=argv[1].startswith("wm."))
     try:
         SCENARIOS[argv[1]](session)
         print(f"{argv[1]}: ok")

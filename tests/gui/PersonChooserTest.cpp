@@ -6,12 +6,9 @@
 
 #include "DialogDriver.h"
 #include "GuiTest.h"
-#include "ScriptedDesktop.h"
 #include "gui/Dialogs.h"
 #include "gui/MainWindow.h"
 #include "gui/PersonChooser.h"
-#include "gui/PersonEntryDialog.h"
-#include "gui/RegisterEditor.h"
 #include "gui/RegisterGrid.h"
 
 namespace vorel {
@@ -141,21 +138,6 @@ class PersonChooserTest : public QObject {
     result = ExecWith(
         c, [&] { QTest::keyClick(test::Child<QPushButton>(c, "okButton"), Qt::Key_Return); });
     QCOMPARE(result, int(QDialog::Accepted));
-  }
-
-  void helpKeyInEveryRegisterDialog() {
-    test::ScriptedDesktop desktop;
-    PersonEntryDialog saisie;
-    RegisterEditor fichier("/nonexistent/VOREL.DAT", saisie);
-    PersonChooser choixP;
-    for (QDialog* dialog : std::initializer_list<QDialog*>{&fichier, &saisie, &choixP}) {
-      desktop.helpTopics.clear();
-      dialog->show();
-      QVERIFY(QTest::qWaitForWindowActive(dialog));
-      QTest::keyClick(dialog->focusWidget() ? dialog->focusWidget() : dialog, Qt::Key_F1);
-      QVERIFY2(desktop.helpTopics == std::vector<int>{1}, dialog->objectName().toLatin1());
-      dialog->hide();
-    }
   }
 };
 

@@ -2,20 +2,31 @@
 // through the dialog seam.
 #include <sys/stat.h>
 
+#include <QAbstractSpinBox>
 #include <QApplication>
 #include <QClipboard>
+#include <QComboBox>
+#include <QDialog>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
+#include <QLineEdit>
+#include <QMenu>
 #include <QMimeData>
+#include <QPushButton>
 #include <QRegularExpression>
+#include <QSpinBox>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextEdit>
 #include <QTextLayout>
+#include <QTimer>
 #include <QToolButton>
+#include <functional>
+#include <memory>
 
 #include "GuiTest.h"
 #include "ScriptedDesktop.h"
@@ -258,6 +269,125 @@ class ReportWindowTest : public QObject {
     QVERIFY(dialogs.fileRequests[0].save);
     QVERIFY(!dialogs.fileRequests[1].save);
     QVERIFY(w.isModified());
+  }
+
+  // The report as composed or opened is where the edit history starts: undo takes back the
+  // user's edits only, Ctrl+Y and Ctrl+Shift+Z both redo.
+  void undoTakesBackOnlyTheUsersEdits() {
+    QTemporaryDir dir;
+    const Report report = Martin();
+    const QString path = dir.filePath("martin.RTF");
+    ReplaceFileContents(path.toStdString(), WriteRtf(report.document));
+    const struct {
+      const char* how;
+      std::function<void(ReportWindow&, test::ScriptedDesktop&)> load;
+      bool unsaved;
+    } loads[] = {
+        {"composed", [&](ReportWindow& w, test::ScriptedDesktop&) { w.showReport(report); }, true},
+        {"opened",
+         [&](ReportWindow& w, test::ScriptedDesktop& dialogs) {
+           dialogs.answers = {Answer::No};
+           dialogs.files = {path};
+           w.openReport();
+         },
+         false},
+    };
+    for (const auto& load : loads) {
+      test::ScriptedDesktop dialogs;
+      ReportWindow w;
+      w.showReport(Martin());
+      QTest::keyClicks(test::Child<QTextEdit>(w, "reportEdit"), "earlier");
+      load.load(w, dialogs);
+      auto* edit = test::Child<QTextEdit>(w, "reportEdit");
+      const auto undoAction = [&] {
+        std::unique_ptr<QMenu> menu(edit->createStandardContextMenu());
+        return test::Child<QAction>(*menu, "edit-undo")->isEnabled();
+      };
+      QVERIFY2(!undoAction(), load.how);
+      QTest::keyClick(edit, Qt::Key_Z, Qt::ControlModifier);
+      QVERIFY2(w.content() == report.document, load.how);
+      QCOMPARE(w.isModified(), load.unsaved);
+
+      QTest::keyClicks(edit, "x");
+      QVERIFY2(undoAction(), load.how);
+      const QString edited = edit->toPlainText();
+      const struct {
+        QKeyCombination key;
+        bool undone;
+      } keys[] = {{Qt::ControlModifier | Qt::Key_Z, true},
+                  {Qt::ControlModifier | Qt::Key_Y, false},
+                  {Qt::ControlModifier | Qt::Key_Z, true},
+                  {Qt::ControlModifier | Qt::ShiftModifier | Qt::Key_Z, false},
+                  {Qt::ControlModifier | Qt::Key_Z, true},
+                  {Qt::ControlModifier | Qt::Key_Z, true}};
+      for (const auto& k : keys) {
+        QTest::keyClick(edit, k.key.key(), k.key.keyboardModifiers());
+        QVERIFY2((edit->toPlainText() != edited) == k.undone, load.how);
+        QVERIFY2(k.undone == (w.content() == report.document), load.how);
+      }
+      // Back where it was opened: nothing to save; a composed report stays unsaved.
+      QCOMPARE(w.isModified(), load.unsaved);
+      const size_t asked = dialogs.boxes.size();
+      if (load.unsaved) dialogs.answers = {Answer::No};
+      QVERIFY(w.close());
+      QCOMPARE(dialogs.boxes.size() - asked, size_t(load.unsaved ? 1 : 0));
+    }
+  }
+
+  // The real print dialog offers the printer, the file, the copies, the colour and two-sided
+  // printing, and nothing the printing would ignore: no page range, page set, collation or
+  // reverse order. Three copies chosen there print three whole copies.
+  void printDialogOffersOnlyWhatIsHonoured() {
+    struct RealPrintDialog : test::ScriptedDesktop {
+      std::optional<int> AskPrint(QWidget* parent, QPrinter& printer, int help) override {
+        return Desktop::AskPrint(parent, printer, help);
+      }
+    } desktop;
+    QTemporaryDir dir;
+    ReportWindow w;
+    w.showReport(Martin());
+    const auto printThrough = [&](const QString& pdf, int copies, QStringList* offered) {
+      QTimer::singleShot(0, [&] {
+        QVERIFY(QTest::qWaitFor([] { return QApplication::activeModalWidget() != nullptr; }));
+        QWidget* dialog = QApplication::activeModalWidget();
+        for (auto* b : dialog->findChildren<QPushButton*>())
+          if (b->text().contains(QStringLiteral("Options"))) b->click();  // the whole dialog
+        // Every tab of it in turn.
+        const auto collect = [&] {
+          for (QWidget* input : dialog->findChildren<QWidget*>()) {
+            const bool isInput =
+                qobject_cast<QAbstractButton*>(input) || qobject_cast<QComboBox*>(input) ||
+                qobject_cast<QAbstractSpinBox*>(input) || qobject_cast<QLineEdit*>(input);
+            const QString name = input->objectName();
+            if (isInput && !name.isEmpty() && !name.startsWith(QStringLiteral("qt_")) &&
+                input->isVisibleTo(dialog) && !offered->contains(name))
+              *offered << name;
+          }
+        };
+        if (offered) {
+          for (auto* tabs : dialog->findChildren<QTabWidget*>())
+            for (int i = 0; i < tabs->count(); ++i) {
+              tabs->setCurrentIndex(i);
+              collect();
+            }
+        }
+        test::Child<QSpinBox>(*dialog, "copies")->setValue(copies);
+        test::Child<QLineEdit>(*dialog, "filename")->setText(pdf);
+        static_cast<QDialog*>(dialog)->accept();
+      });
+      test::Child<QToolButton>(w, "printButton")->click();
+    };
+    QStringList offered;
+    printThrough(dir.filePath("one.pdf"), 1, &offered);
+    offered.sort();
+    const QStringList honoured = {"color",       "copies",    "duplexLong", "duplexShort",
+                                  "fileBrowser", "filename",  "grayscale",  "noDuplex",
+                                  "printers",    "properties"};
+    QCOMPARE(offered, honoured);
+    const int pagesPerCopy = PdfPages(dir.filePath("one.pdf"));
+    QVERIFY(pagesPerCopy >= 2);
+    printThrough(dir.filePath("three.pdf"), 3, nullptr);
+    QCOMPARE(PdfPages(dir.filePath("three.pdf")), 3 * pagesPerCopy);
   }
 
   void yesThenCancelledSaveStillCloses() {
