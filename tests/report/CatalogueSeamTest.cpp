@@ -22,7 +22,7 @@
 namespace vorel {
 namespace {
 
-// The fixed texts of Part 3.1 that open a paragraph; they are the same in every section.
+// The fixed openings of catalogue paragraphs; they are the same in every section.
 constexpr std::string_view kFixedPrefixes[] = {
     "POINTS FAIBLES A DEPASSER.",
     "Dans le sens le plus négatif",
