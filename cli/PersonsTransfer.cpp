@@ -90,14 +90,8 @@ int ExportPersons(const ReportArguments& a) {
     return 1;
   }
   RegisterList list;
-  int status = 0;
-  try {
-    LoadRegister(a.registerFile, list);
-  } catch (const Error& e) {
-    // The persons read before the damage are still worth having.
-    PrintError(a.registerFile + " : " + e.what());
-    status = 1;
-  }
+  // The persons read before any damage are still worth having.
+  int status = LoadNamedRegister(a.registerFile, list);
   if (state == RegisterState::Empty) list.persons.clear();
   if (!SaveOutput(a.csv, WritePersonsCsv(list.persons))) {
     PrintError(CannotCreateMessage(a.csv));

@@ -109,14 +109,8 @@ int WriteRegisterReports(const ReportArguments& a) {
     return 1;
   }
   RegisterList list;
-  int status = 0;
-  try {
-    LoadRegister(a.registerFile, list);
-  } catch (const Error& e) {
-    // The persons read before the damage still get their reports.
-    PrintError(a.registerFile + " : " + e.what());
-    status = 1;
-  }
+  // The persons read before any damage still get their reports.
+  int status = LoadNamedRegister(a.registerFile, list);
   NeedFolder(a.out);
   if (a.pdfPerPerson) StartHeadlessGui();
   const CalendarNames names = SystemCalendarNames();

@@ -6,6 +6,7 @@
 
 #include "base/Error.h"
 #include "base/FileIO.h"
+#include "register/RegisterFile.h"
 
 namespace vorel {
 
@@ -26,6 +27,16 @@ bool SaveOutput(const std::string& path, std::string_view bytes, bool durable) {
     return true;
   } catch (const FileError&) {
     return false;
+  }
+}
+
+int LoadNamedRegister(const std::string& path, RegisterList& list) {
+  try {
+    LoadRegister(path, list);
+    return 0;
+  } catch (const Error& e) {
+    PrintError(path + " : " + e.what());
+    return 1;
   }
 }
 

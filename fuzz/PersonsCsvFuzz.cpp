@@ -8,20 +8,11 @@
 #include <string_view>
 #include <vector>
 
+#include "FuzzCheck.h"
 #include "base/Error.h"
 #include "numerology/DateText.h"
 #include "register/PersonName.h"
 #include "register/PersonsCsv.h"
-
-namespace {
-
-void Check(bool condition, const char* what) {
-  if (condition) return;
-  std::fprintf(stderr, "broken: %s\n", what);
-  std::abort();
-}
-
-}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   using namespace vorel;

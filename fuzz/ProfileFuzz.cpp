@@ -7,17 +7,8 @@
 #include <string>
 #include <string_view>
 
+#include "FuzzCheck.h"
 #include "base/ProfileFile.h"
-
-namespace {
-
-void Check(bool condition, const char* what) {
-  if (condition) return;
-  std::fprintf(stderr, "broken: %s\n", what);
-  std::abort();
-}
-
-}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   vorel::ProfileText ini(std::string_view(reinterpret_cast<const char*>(data), size));

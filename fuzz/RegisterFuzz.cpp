@@ -8,18 +8,9 @@
 #include <string>
 #include <string_view>
 
+#include "FuzzCheck.h"
 #include "base/Error.h"
 #include "register/RegisterFile.h"
-
-namespace {
-
-void Check(bool condition, const char* what) {
-  if (condition) return;
-  std::fprintf(stderr, "broken: %s\n", what);
-  std::abort();
-}
-
-}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   using namespace vorel;

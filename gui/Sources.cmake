@@ -11,6 +11,7 @@ set(VOREL_LAYER_SOURCES
   gui/MainWindow.cpp
   gui/PersonChooser.cpp
   gui/PersonEntryDialog.cpp
+  gui/PictureWindow.cpp
   gui/NameEdit.cpp
   gui/Placement.cpp
   gui/RegisterEditor.cpp

@@ -1,15 +1,11 @@
 // The optional picture LOGICIEL.BMP, shown after the logo.
 #pragma once
 
-#include <QWidget>
-
-class QLabel;
+#include "gui/PictureWindow.h"
 
 namespace vorel {
 
-class TimedWait;
-
-class SplashWindow : public QWidget {
+class SplashWindow : public PictureWindow {
   Q_OBJECT
 
  public:
@@ -17,14 +13,6 @@ class SplashWindow : public QWidget {
 
   // False when the file cannot be read as a picture.
   bool loadPicture(const QString& path);
-  TimedWait& timedWait() const { return *wait_; }
-
- protected:
-  void closeEvent(QCloseEvent* event) override;
-
- private:
-  QLabel* picture_;
-  TimedWait* wait_;
 };
 
 }  // namespace vorel

@@ -1,0 +1,29 @@
+// The picture windows of the start-up.
+#include "gui/PictureWindow.h"
+
+#include <QCloseEvent>
+#include <QLabel>
+
+#include "gui/DialogLook.h"
+#include "gui/TimedWait.h"
+
+namespace vorel {
+
+PictureWindow::PictureWindow(const char* name, const QString& caption, QSize size)
+    : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
+      picture_(new QLabel(this)),
+      wait_(new TimedWait(this)) {
+  setObjectName(QString::fromLatin1(name));
+  setWindowTitle(caption);
+  setFixedSize(size);
+  picture_->setAlignment(Qt::AlignCenter);
+  picture_->setGeometry(0, 0, size.width(), size.height());
+  wait_->SetInterval(2000);
+  KeepCentredOnScreen(*this);
+}
+
+void PictureWindow::closeEvent(QCloseEvent* event) {
+  event->ignore();
+}
+
+}  // namespace vorel
