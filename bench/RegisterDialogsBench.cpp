@@ -85,7 +85,7 @@ void BM_OpenEditor(benchmark::State& state) {
   LoadedEditor editor(state.range(0));
   RegisterEditor& f = editor.fichier;
   PaintWatch watch;
-  test::Child<RegisterGrid>(f, "personGrid")->viewport()->installEventFilter(&watch);
+  f.findChild<RegisterGrid*>(QStringLiteral("personGrid"))->viewport()->installEventFilter(&watch);
   for (auto _ : state) {
     // From the show to the first paint of the rows, as the user waits for it.
     const int before = watch.paints;
@@ -105,7 +105,7 @@ void BM_OpenNewEditor(benchmark::State& state) {
     state.PauseTiming();
     auto editor = std::make_unique<LoadedEditor>(state.range(0));
     PaintWatch watch;
-    test::Child<RegisterGrid>(editor->fichier, "personGrid")
+    editor->fichier.findChild<RegisterGrid*>(QStringLiteral("personGrid"))
         ->viewport()
         ->installEventFilter(&watch);
     state.ResumeTiming();
@@ -139,7 +139,7 @@ BENCHMARK(BM_EditorSort)->Arg(100'000)->Unit(benchmark::kMillisecond);
 void BM_EditorDeleteMiddle(benchmark::State& state) {
   LoadedEditor editor(state.range(0));
   for (auto _ : state) {
-    test::Child<RegisterGrid>(editor.fichier, "personGrid")
+    editor.fichier.findChild<RegisterGrid*>(QStringLiteral("personGrid"))
         ->setCurrentRow(editor.fichier.personCount() / 2);
     editor.fichier.deletePerson();
   }

@@ -42,17 +42,17 @@ void BM_ShowReportInWindow(benchmark::State& state) {
 }
 BENCHMARK(BM_ShowReportInWindow)->Unit(benchmark::kMillisecond);
 
-// The open dialog answers with one file, as a user would pick it.
-class OpenFile : public DialogHook {
+// The open dialog answers with one file, as a user would pick it; the save question "Non".
+class OpenFile : public Desktop {
  public:
-  explicit OpenFile(QString path) : path_(std::move(path)) { SetDialogHook(this); }
-  ~OpenFile() override { SetDialogHook(nullptr); }
-  Answer OnBox(const BoxRequest&) override { return Answer::No; }
-  std::optional<QString> OnFile(const FileRequest&) override { return path_; }
-  std::optional<int> OnPrint(QPrinter&) override { return std::nullopt; }
+  explicit OpenFile(QString path) : path_(std::move(path)), override_(*this) {}
+  Answer ShowBox(const BoxRequest&) override { return Answer::No; }
+  std::optional<QString> AskFileName(QWidget*, const FileRequest&) override { return path_; }
+  std::optional<int> AskPrint(QWidget*, QPrinter&, int) override { return std::nullopt; }
 
  private:
   QString path_;
+  DesktopOverride override_;
 };
 
 // "&Ouvrir" on a 1 MB report: read, decoded and laid into the window.
