@@ -18,8 +18,9 @@ namespace {
 
 enum class SaveStatus { Ok, CannotCreate, WriteFailed };
 
-// A leftover temporary file is ".NAME" + kTempMarker + six random characters; long names
-// are cut so that the whole stays within a file name's limit.
+// A save writes ".NAME" + kTempMarker with nothing after it; only while another save of the
+// same file holds that name does it take six random characters more. Long names are cut so
+// that the whole stays within a file name's limit.
 constexpr std::string_view kTempMarker = ".vorel-tmp-";
 constexpr size_t kTempRandom = 6;
 constexpr size_t kMaxNamePart = 200;
@@ -104,8 +105,18 @@ std::string TempPrefix(const std::string& name) {
   return "." + name.substr(0, kMaxNamePart) + std::string(kTempMarker);
 }
 
-// Removes the temporary files a killed save of this file left. A save in progress holds a
-// lock on its own, so a file whose lock can be taken belongs to nobody.
+// True when the file at path is a leftover, a temporary file no save holds any more: a save
+// in progress holds a lock on its own, so a file whose lock can be taken belongs to nobody.
+bool IsLeftover(int dirFd, const char* path) {
+  Descriptor fd(::openat(dirFd, path, O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
+  struct stat info {};
+  if (fd.Get() < 0 || ::fstat(fd.Get(), &info) != 0 || !S_ISREG(info.st_mode)) return false;
+  return ::flock(fd.Get(), LOCK_EX | LOCK_NB) == 0;
+}
+
+// Removes the temporary files with random names that killed saves of this file left. Only
+// saves that ran at the same time as another make such names, so this runs only when the
+// usual name is taken: a folder of ten thousand reports is not read at every save.
 void RemoveLeftovers(const std::string& dir, const std::string& name) {
   DIR* folder = ::opendir(dir.c_str());
   if (!folder) return;
@@ -115,17 +126,28 @@ void RemoveLeftovers(const std::string& dir, const std::string& name) {
     if (entryName.size() != prefix.size() + kTempRandom ||
         entryName.substr(0, prefix.size()) != prefix)
       continue;
-    Descriptor fd(::openat(::dirfd(folder), entry->d_name,
-                           O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
-    struct stat info {};
-    if (fd.Get() < 0 || ::fstat(fd.Get(), &info) != 0 || !S_ISREG(info.st_mode)) continue;
-    if (::flock(fd.Get(), LOCK_EX | LOCK_NB) == 0) ::unlinkat(::dirfd(folder), entry->d_name, 0);
+    if (IsLeftover(::dirfd(folder), entry->d_name)) ::unlinkat(::dirfd(folder), entry->d_name, 0);
   }
   ::closedir(folder);
 }
 
 // A new hidden file beside the target, locked for the time of the save; its path in temp.
 int CreateTemp(const std::string& dir, const std::string& name, mode_t mode, std::string& temp) {
+  // The usual name; one a killed save left is taken over.
+  temp = dir + "/" + TempPrefix(name);
+  for (int attempt = 0;; ++attempt) {
+    const int fd = ::open(temp.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, mode);
+    if (fd >= 0) {
+      ::flock(fd, LOCK_EX | LOCK_NB);
+      return fd;
+    }
+    if (errno != EEXIST) return -1;
+    if (attempt > 0 || !IsLeftover(AT_FDCWD, temp.c_str())) break;
+    ::unlink(temp.c_str());
+  }
+  // Another save of the same file is under way: a name of its own, and the random names
+  // that earlier saves of that kind left are cleared.
+  RemoveLeftovers(dir, name);
   static constexpr char kLetters[] =
       "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
   for (int attempt = 0; attempt < 100; ++attempt) {
@@ -205,7 +227,6 @@ SaveStatus Save(const std::string& path,
   } else if (options.createFolders) {
     MakeFolders(dir);
   }
-  RemoveLeftovers(dir, name);
   if (exists && (info.st_nlink > 1 || HasAccessList(target)))
     return WriteInPlace(target, produce, options);
 
