@@ -202,6 +202,9 @@ int PixelsToTwips(double pixels) {
 }
 
 void LoadDocument(const RichDocument& source, QTextDocument& target) {
+  // A load is not an edit: recording it for undo would only cost time and memory.
+  const bool undo = target.isUndoRedoEnabled();
+  target.setUndoRedoEnabled(false);
   target.clear();
   QTextCursor cursor(&target);
   cursor.beginEditBlock();
@@ -219,6 +222,7 @@ void LoadDocument(const RichDocument& source, QTextDocument& target) {
   cursor.endEditBlock();
   // The loaded document is where the edit history starts: undo must not take it away, and
   // undoing back to it comes back to the state the caller sets now.
+  target.setUndoRedoEnabled(undo);
   target.clearUndoRedoStacks();
   target.setModified(false);
 }
