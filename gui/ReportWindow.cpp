@@ -140,7 +140,6 @@ RichDocument ReportWindow::content() const {
 
 void ReportWindow::showReport(const Report& report) {
   setWindowTitle(QString::fromStdString(report.caption));
-  reportEdit_->clear();
   LoadDocument(report.document, *reportEdit_->document());
   QTextCursor cursor = reportEdit_->textCursor();
   cursor.movePosition(QTextCursor::Start);
@@ -217,7 +216,6 @@ void ReportWindow::loadFile(const std::string& path) {
     CharFormat base;  // the window's own font
     document = ReadPlainText(bytes, base);
   }
-  reportEdit_->clear();
   LoadDocument(*document, *reportEdit_->document());
   QTextCursor cursor = reportEdit_->textCursor();
   cursor.movePosition(QTextCursor::Start);

@@ -161,13 +161,13 @@ bool ReadDigits(std::string_view text, size_t& pos, int& value, size_t& count) {
 // "dd/mm/yyyy" from d/m/yyyy or yyyy-m-d; throws the row's error otherwise.
 std::string RegisterDate(std::string_view field, size_t line) {
   const std::string_view text = Trimmed(field);
-  int parts[3] = {};
+  int numbers[3] = {};
   size_t digits[3] = {};
   size_t pos = 0;
   const char separator = text.find('-') != std::string_view::npos ? '-' : '/';
   bool shaped = true;
   for (int i = 0; i < 3 && shaped; ++i) {
-    shaped = ReadDigits(text, pos, parts[i], digits[i]) &&
+    shaped = ReadDigits(text, pos, numbers[i], digits[i]) &&
              (i == 2 ? pos == text.size() : pos < text.size() && text[pos++] == separator);
   }
   const bool iso = separator == '-';
@@ -179,7 +179,8 @@ std::string RegisterDate(std::string_view field, size_t line) {
                    "la date " + Shown(field) + " n'est pas de la forme jj/mm/aaaa ni aaaa-mm-jj");
   if (yearDigits != 4)
     throw RowError(line, "l'année de la date " + Shown(field) + " doit avoir quatre chiffres");
-  const Date date = iso ? Date{parts[2], parts[1], parts[0]} : Date{parts[0], parts[1], parts[2]};
+  const Date date =
+      iso ? Date{numbers[2], numbers[1], numbers[0]} : Date{numbers[0], numbers[1], numbers[2]};
   if (!IsValidDate(date.year, date.month, date.day))
     throw RowError(line, "la date " + Shown(field) + " n'existe pas");
   return DateToText(date);

@@ -220,10 +220,9 @@ void LoadDocument(const RichDocument& source, QTextDocument& target) {
     for (const Run& run : p.runs) cursor.insertText(ToQtText(run.text), ToQt(run.format));
   }
   cursor.endEditBlock();
-  // The loaded document is where the edit history starts: undo must not take it away, and
-  // undoing back to it comes back to the state the caller sets now.
+  // The loaded document is where the edit history starts (disabling undo emptied it): undo
+  // must not take it away, and undoing back to it comes back to the state the caller sets now.
   target.setUndoRedoEnabled(undo);
-  target.clearUndoRedoStacks();
   target.setModified(false);
 }
 

@@ -289,6 +289,9 @@ def caption(name, day, month, year, sign):
     return f"{name} ({weekday} {day:02d} {FRENCH_MONTHS[month - 1]} {year} - {sign})"
 
 
+
+DUPONT_TITLE = caption("DUPONTDURAND JEAN", 5, 3, 1962, "Poissons")
+
 def report_of_second_person(s, main, title, before_ok=None):
     """"&Vorel", the second row of the chooser, OK: the report window with title."""
     s.key(main, "alt+v")
@@ -298,6 +301,12 @@ def report_of_second_person(s, main, title, before_ok=None):
         before_ok(chooser)
     s.key(chooser, "Return")
     return s.wait_window(title)
+
+
+def write_two_persons(s):
+    """A register beside the program: the sample person, then DUPONTDURAND JEAN."""
+    with open(os.path.join(s.prog, "VOREL.DAT"), "wb") as f:
+        f.write(SAMPLE + record(b"DUPONTDURAND JEAN", b"05/03/1962"))
 
 
 def read_register(s):
@@ -341,11 +350,10 @@ def scenario_register(s):
 
 
 def scenario_report(s):
-    with open(os.path.join(s.prog, "VOREL.DAT"), "wb") as f:
-        f.write(SAMPLE + record(b"DUPONTDURAND JEAN", b"05/03/1962"))
+    write_two_persons(s)
     s.start()
     main = s.wait_window("Vorel")
-    title = caption("DUPONTDURAND JEAN", 5, 3, 1962, "Poissons")
+    title = DUPONT_TITLE
     report = report_of_second_person(s, main, title)
     s.click(report, 20, 16)  # "Enregistrer"
     dialog = s.wait_window("Enregistrer le vorel dans un fichier texte")
@@ -553,12 +561,10 @@ def scenario_install(s):
 def scenario_undo(s):
     """Undo takes back the user's own edits, never the report as composed or opened; Ctrl+Y
     redoes as Ctrl+Shift+Z does."""
-    with open(os.path.join(s.prog, "VOREL.DAT"), "wb") as f:
-        f.write(SAMPLE + record(b"DUPONTDURAND JEAN", b"05/03/1962"))
+    write_two_persons(s)
     s.start()
     main = s.wait_window("Vorel")
-    report = report_of_second_person(s, main, caption("DUPONTDURAND JEAN", 5, 3, 1962,
-                                                     "Poissons"))
+    report = report_of_second_person(s, main, DUPONT_TITLE)
 
     def text():
         """The whole report, as the copy button puts it on the clipboard."""
@@ -662,8 +668,7 @@ def ini_values(ini, section):
 def scenario_wm_centring(s):
     """The logo, the splash, the about dialog and the three register dialogs, centred from
     their first showing."""
-    with open(os.path.join(s.prog, "VOREL.DAT"), "wb") as f:
-        f.write(SAMPLE + record(b"DUPONTDURAND JEAN", b"05/03/1962"))
+    write_two_persons(s)
     write_bmp(os.path.join(s.work, "LOGICIEL.BMP"), 200, 120)
     s.start()
     check_centred(s, "Vorel pour Windows")
@@ -697,9 +702,8 @@ def scenario_wm_centring(s):
 
 def scenario_wm_placement(s):
     """Both windows' frames stand where the settings say, and are written back as they stand."""
-    with open(os.path.join(s.prog, "VOREL.DAT"), "wb") as f:
-        f.write(SAMPLE + record(b"DUPONTDURAND JEAN", b"05/03/1962"))
-    title = caption("DUPONTDURAND JEAN", 5, 3, 1962, "Poissons")
+    write_two_persons(s)
+    title = DUPONT_TITLE
     s.start()
     main = s.wait_window("Vorel")
     if settled_frame(s, main)[:2] != (10, 10):
@@ -740,12 +744,10 @@ def scenario_wm_maximised(s):
     placement 231, 225, and that is what the settings then record."""
     with open(os.path.join(s.config, "vorel.ini"), "wb") as f:
         f.write(b"[AnalWin]\r\nMaxi=1\r\n")
-    with open(os.path.join(s.prog, "VOREL.DAT"), "wb") as f:
-        f.write(SAMPLE + record(b"DUPONTDURAND JEAN", b"05/03/1962"))
+    write_two_persons(s)
     s.start()
     main = s.wait_window("Vorel")
-    report = report_of_second_person(s, main, caption("DUPONTDURAND JEAN", 5, 3, 1962,
-                                                      "Poissons"))
+    report = report_of_second_person(s, main, DUPONT_TITLE)
     x, y, w, h = settled_frame(s, report)
     if w < SCREEN[0] - 2 or h < SCREEN[1] - 40:
         raise Failure(f"the report window opened at {(x, y, w, h)}, not maximised")

@@ -10,9 +10,9 @@ set(_probes
   "render:gui/ReportWindow.h"
   "gui:app/ProgramWindows.h")
 foreach(probe ${_probes})
-  string(REPLACE ":" ";" parts "${probe}")
-  list(GET parts 0 layer)
-  list(GET parts 1 header)
+  string(REPLACE ":" ";" probeFields "${probe}")
+  list(GET probeFields 0 layer)
+  list(GET probeFields 1 header)
   if(NOT TARGET vorel_${layer})
     continue()
   endif()

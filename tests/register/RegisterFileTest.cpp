@@ -11,22 +11,14 @@
 #include "base/Error.h"
 #include "base/FileIO.h"
 #include "numerology/DateText.h"
+#include "register/LoadMessage.h"
 #include "register/RegisterFile.h"
 
 namespace vorel {
 namespace {
 
 namespace fs = std::filesystem;
-
-// The load's error text; empty when it went through.
-std::string LoadMessage(const std::string& path, RegisterList& list) {
-  try {
-    LoadRegister(path, list);
-    return "";
-  } catch (const Error& e) {
-    return e.what();
-  }
-}
+using test::LoadMessage;
 
 class RegisterFileTest : public ::testing::Test {
  protected:

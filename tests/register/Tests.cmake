@@ -1,4 +1,5 @@
 list(APPEND VOREL_CORE_TEST_SOURCES
+  register/LoadMessage.h
   register/PersonsCsvTest.cpp
   register/RegisterFileTest.cpp
   register/UserFilesTest.cpp

@@ -19,12 +19,14 @@
 #include <thread>
 
 #include "base/FileIO.h"
+#include "register/LoadMessage.h"
 #include "register/RegisterFile.h"
 
 namespace vorel {
 namespace {
 
 namespace fs = std::filesystem;
+using test::LoadMessage;
 
 // When root runs the tests, the saves run as this user, for whom permissions mean something.
 constexpr uid_t kNobody = 65534;
@@ -96,15 +98,6 @@ int FileOutcome(const std::function<void()>& operation) {
     return 0;
   } catch (const FileError& e) {
     return 1 + static_cast<int>(e.kind());
-  }
-}
-
-std::string LoadMessage(const std::string& path, RegisterList& list) {
-  try {
-    LoadRegister(path, list);
-    return "";
-  } catch (const Error& e) {
-    return e.what();
   }
 }
 
