@@ -1,6 +1,7 @@
 list(APPEND VOREL_CORE_TEST_SOURCES
   report/CatalogueTest.cpp
   report/CatalogueSeamTest.cpp
+  report/ContentWords.cpp
   report/CompositionTest.cpp
 )
 list(APPEND VOREL_GUI_TEST_SOURCES
