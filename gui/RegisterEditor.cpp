@@ -103,7 +103,7 @@ void RegisterEditor::addPerson() {
   if (entry_.exec() != QDialog::Accepted) return;
 
   model_->appendPerson(
-      Person{TextToCell(entry_.name()), enteredDate(YearOfThe1900s(entry_.yearText()))});
+      Person{TextToCell(entry_.name()), enteredDate(yearOfThe1900s(entry_.yearText()))});
   grid_->setCurrentRow(personCount());
   showRowNumber(personCount());
   list_.modified = true;
@@ -129,8 +129,8 @@ void RegisterEditor::modifyPerson() {
   list_.modified = true;
 }
 
-// TO MOVE to the date layer (numerology/DateText): see YearOfThe1900s in the header.
-int RegisterEditor::YearOfThe1900s(const QString& yearText) {
+// TO MOVE to the date layer (numerology/DateText): see yearOfThe1900s in the header.
+int RegisterEditor::yearOfThe1900s(const QString& yearText) {
   const int year = FieldInteger(yearText);
   return yearText.size() < 3 ? year + 1900 : year;
 }

@@ -56,7 +56,7 @@ class RegisterEditor : public QDialog {
   std::string enteredDate(int year) const;
   // The year of the entry dialog as Add reads it: one or two characters are a year of the
   // 1900s. A rule of dates, not of this dialog: it moves to the date layer once that has it.
-  static int YearOfThe1900s(const QString& yearText);
+  static int yearOfThe1900s(const QString& yearText);
 
   Desktop& desktop_;
   std::string registerPath_;

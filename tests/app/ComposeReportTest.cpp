@@ -32,7 +32,7 @@ class ComposeReportTest : public QObject {
   test::ScriptedDesktop* dialogs_ = nullptr;  // the windows' desktop
 
   // Picks grid row in the chooser and answers OK, or cancels.
-  void Choose(int row, bool ok = true) {
+  void choose(int row, bool ok = true) {
     PersonChooser* chooser = &windows_->personChooser();
     test::WhenShown(chooser, [chooser, row, ok] {
       test::Child<RegisterGrid>(*chooser, "personGrid")->setCurrentRow(row);
@@ -62,7 +62,7 @@ class ComposeReportTest : public QObject {
 
   void chosenPersonGivesTheReport() {
     test::ScriptedDesktop& dialogs = *dialogs_;
-    Choose(1);
+    choose(1);
     ReportWindow& report = windows_->reportWindow();
     QVERIFY(report.isVisible());
     const Report expected = ComposeReport("MARTIN PAUL HENRI", "14/03/1962", SystemCalendarNames());
@@ -76,30 +76,30 @@ class ComposeReportTest : public QObject {
   }
 
   void cancellingTheChooserLeavesTheReport() {
-    Choose(1);
+    choose(1);
     const RichDocument before = windows_->reportWindow().content();
     const QString title = windows_->reportWindow().windowTitle();
-    Choose(3, false);
+    choose(3, false);
     QCOMPARE(windows_->reportWindow().content(), before);
     QCOMPARE(windows_->reportWindow().windowTitle(), title);
   }
 
   void invalidDateIsShownAndTheReportStays() {
     test::ScriptedDesktop& dialogs = *dialogs_;
-    Choose(1);
+    choose(1);
     const RichDocument before = windows_->reportWindow().content();
-    Choose(2);
+    choose(2);
     QCOMPARE(dialogs.texts(), QStringList{"'31/04/1962' n'est pas une date correcte."});
     QCOMPARE(windows_->reportWindow().content(), before);
   }
 
   void secondReportReplacesASavedOneWithoutAQuestion() {
     test::ScriptedDesktop& dialogs = *dialogs_;
-    Choose(1);
+    choose(1);
     dialogs.files = {dir_->filePath("martin.RTF")};
     windows_->reportWindow().saveReport();
     QCOMPARE(windows_->reportWindow().fileName(), dir_->filePath("martin.RTF").toStdString());
-    Choose(3);
+    choose(3);
     QVERIFY(dialogs.boxes.empty());
     QVERIFY(windows_->reportWindow().fileName().empty());
     QVERIFY(windows_->reportWindow().windowTitle().startsWith("BRRR ("));
@@ -110,12 +110,12 @@ class ComposeReportTest : public QObject {
   }
 
   void unsavedRegisterEditsReachTheChooser() {
-    Choose(3);
+    choose(3);
     // Row 2 deleted in the editor, not saved: the chooser's row 3 falls back to the last row.
     RegisterEditor& editor = windows_->registerEditor();
     test::Child<RegisterGrid>(editor, "personGrid")->setCurrentRow(2);
     editor.deletePerson();
-    Choose(3);
+    choose(3);
     QCOMPARE(windows_->personChooser().currentRow(), 2);
     QVERIFY(windows_->reportWindow().windowTitle().startsWith("BRRR ("));
 
@@ -129,7 +129,7 @@ class ComposeReportTest : public QObject {
       test::Child<QPushButton>(entry, "okButton")->click();
     });
     editor.addPerson();
-    Choose(3);
+    choose(3);
     // The year typed as 2 on Add is 1902; the test runs under the C locale's French names.
     QCOMPARE(windows_->reportWindow().windowTitle(),
              QString("NOUVEAU (Dimanche 02 Février 1902 - Verseau)"));

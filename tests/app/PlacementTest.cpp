@@ -17,20 +17,21 @@ namespace vorel {
 class PlacementTest : public QObject {
   Q_OBJECT
 
-  QString IniPath() const { return QString::fromStdString(ProfileFile::DefaultPath()); }
-  QByteArray Ini() const {
-    QFile f(IniPath());
+  QString iniPath() const { return QString::fromStdString(ProfileFile::DefaultPath()); }
+  QByteArray ini() const {
+    QFile f(iniPath());
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
   }
-  void WriteIni(const QByteArray& text) {
-    QFile::remove(IniPath());
-    QFile f(IniPath());
+  void writeIni(const QByteArray& text) {
+    QFile::remove(iniPath());
+    QFile f(iniPath());
     QVERIFY(f.open(QIODevice::WriteOnly));
     f.write(text);
   }
 
   // The program's windows in a program folder of their own, on a screen of the given size.
-  std::unique_ptr<ProgramWindows> Windows(QSize screen, test::ScriptedDesktop** dialogs = nullptr) {
+  std::unique_ptr<ProgramWindows> makeWindows(QSize screen,
+                                              test::ScriptedDesktop** dialogs = nullptr) {
     auto desktop = std::make_unique<test::ScriptedDesktop>();
     desktop->screen = screen;
     if (dialogs) *dialogs = desktop.get();
@@ -44,9 +45,9 @@ class PlacementTest : public QObject {
 
  private slots:
   void init() {
-    QDir().mkpath(QFileInfo(IniPath()).path());
-    QFile::remove(IniPath());
-    QDir(IniPath()).removeRecursively();
+    QDir().mkpath(QFileInfo(iniPath()).path());
+    QFile::remove(iniPath());
+    QDir(iniPath()).removeRecursively();
     desktop_ = std::make_unique<test::ScriptedDesktop>();
   }
   void cleanup() { desktop_.reset(); }
@@ -61,44 +62,44 @@ class PlacementTest : public QObject {
                  {{601, 301}, {0, 0}}};
     for (const auto& c : cases) {
       desktop_->screen = c.screen;
-      ReportWindow w(*desktop_, IniPath().toStdString());
+      ReportWindow w(*desktop_, iniPath().toStdString());
       w.restorePlacement();
       QCOMPARE(w.pos(), c.expected);
       QCOMPARE(w.size(), QSize(600, 300));
     }
     // "w" and "h" given, "x" and "y" missing: the centring still uses 600 x 300.
-    WriteIni("[AnalWin]\r\nw=800\r\nh=0x190\r\n");
+    writeIni("[AnalWin]\r\nw=800\r\nh=0x190\r\n");
     desktop_->screen = QSize(1024, 768);
-    ReportWindow w(*desktop_, IniPath().toStdString());
+    ReportWindow w(*desktop_, iniPath().toStdString());
     w.restorePlacement();
     QCOMPARE(w.geometry(), QRect(212, 234, 800, 400));
   }
 
   void firstRunWritesBothSectionsAndTheNextRunReadsThem() {
     {
-      const auto windows = Windows({1024, 768});
+      const auto windows = makeWindows({1024, 768});
       QCOMPARE(windows->mainWindow().pos(), QPoint(10, 10));
       windows->mainWindow().savePlacements();
     }
-    QCOMPARE(Ini(), QByteArray("[MainW]\r\nx=10\r\ny=10\r\n\r\n[AnalWin]\r\nx=212\r\ny=234\r\n"
+    QCOMPARE(ini(), QByteArray("[MainW]\r\nx=10\r\ny=10\r\n\r\n[AnalWin]\r\nx=212\r\ny=234\r\n"
                                "w=600\r\nh=300\r\nMaxi=0\r\n"));
     // Keys added by hand: gone from [MainW], kept in [AnalWin].
-    WriteIni(
+    writeIni(
         "[MainW]\r\nx=40\r\ny=0X20\r\nmine=1\r\n\r\n[AnalWin]\r\nx=3\r\ny=4\r\nw=500\r\n"
         "h=200\r\nMaxi=0\r\nnote=kept\r\n");
     {
-      const auto windows = Windows({1024, 768});
+      const auto windows = makeWindows({1024, 768});
       QCOMPARE(windows->mainWindow().pos(), QPoint(40, 32));
       QCOMPARE(windows->reportWindow().geometry(), QRect(3, 4, 500, 200));
       windows->mainWindow().move(70, 80);
       windows->mainWindow().savePlacements();
     }
-    QCOMPARE(Ini(), QByteArray("[AnalWin]\r\nx=3\r\ny=4\r\nw=500\r\nh=200\r\nMaxi=0\r\n"
+    QCOMPARE(ini(), QByteArray("[AnalWin]\r\nx=3\r\ny=4\r\nw=500\r\nh=200\r\nMaxi=0\r\n"
                                "note=kept\r\n\r\n[MainW]\r\nx=70\r\ny=80\r\n"));
   }
 
   void maximisedAndMinimisedReportWindow() {
-    const std::string ini = IniPath().toStdString();
+    const std::string ini = iniPath().toStdString();
     ReportWindow w(*desktop_, ini);
     QWidget main;
     main.move(10, 10);
@@ -137,7 +138,7 @@ class PlacementTest : public QObject {
     QVERIFY(QTest::qWaitForWindowExposed(&again));
     QCOMPARE(again.geometry(), QRect(50, 60, 610, 310));
     // Any non-zero integer counts as maximised.
-    WriteIni("[AnalWin]\r\nMaxi=2\r\n");
+    writeIni("[AnalWin]\r\nMaxi=2\r\n");
     ReportWindow two(*desktop_, ini);
     two.restorePlacement();
     QVERIFY(two.windowState() & Qt::WindowMaximized);
@@ -145,9 +146,9 @@ class PlacementTest : public QObject {
 
   void failedWriteIsShownAndTheProgramStillEnds() {
     test::ScriptedDesktop* dialogs = nullptr;
-    const auto windows = Windows({1024, 768}, &dialogs);
+    const auto windows = makeWindows({1024, 768}, &dialogs);
     windows->mainWindow().show();
-    QVERIFY(QDir().mkpath(IniPath()));  // a folder where the file should be
+    QVERIFY(QDir().mkpath(iniPath()));  // a folder where the file should be
     QVERIFY(windows->mainWindow().close());
     QCOMPARE(dialogs->texts(), QStringList{"Impossible d'écrire dans vorel.ini."});
     QVERIFY(!windows->mainWindow().isVisible());

@@ -46,7 +46,7 @@ class PersonEntryDialogTest : public QObject {
     QStringList titles;
     QWidget* focus;
   };
-  CheckResult Check(PersonEntryDialog& entry, const QString& day, const QString& month,
+  CheckResult check(PersonEntryDialog& entry, const QString& day, const QString& month,
                     const QString& year, QWidget* focusBefore) {
     desktop_.boxes.clear();
     CheckResult r{};
@@ -125,7 +125,7 @@ class PersonEntryDialogTest : public QObject {
     // The filter itself, code by code: only space, backspace and the 52 letters pass.
     for (char16_t code = 0; code < 0x180; ++code) {
       QChar key(code);
-      NameEdit::FilterKey(key);
+      NameEdit::filterKey(key);
       const bool kept =
           code == 32 || code == 8 || (code >= 'A' && code <= 'Z') || (code >= 'a' && code <= 'z');
       QCOMPARE(!key.isNull(), kept);
@@ -225,7 +225,7 @@ class PersonEntryDialogTest : public QObject {
     for (const auto& row : rows) {
       const QByteArray what = QByteArray(row.day) + "/" + row.month + "/" + row.year;
       const CheckResult r =
-          Check(entry, QString::fromUtf8(row.day), QString::fromUtf8(row.month),
+          check(entry, QString::fromUtf8(row.day), QString::fromUtf8(row.month),
                 QString::fromUtf8(row.year), test::Child<QLineEdit>(entry, "monthEdit"));
       if (row.message.isEmpty()) {
         QVERIFY2(r.result == QDialog::Accepted, what);

@@ -46,7 +46,7 @@ struct Editor {
   RegisterGrid* grid() const { return test::Child<RegisterGrid>(editor, "personGrid"); }
   QPushButton* button(const char* name) const { return test::Child<QPushButton>(editor, name); }
   QString rowNumber() const { return test::Child<QLabel>(editor, "rowNumber")->text(); }
-  std::vector<std::string> Names() const {
+  std::vector<std::string> names() const {
     std::vector<std::string> names;
     for (const auto& p : editor.list().persons) names.push_back(p.name);
     return names;
@@ -132,7 +132,7 @@ class RegisterEditorTest : public QObject {
     QCOMPARE(editor.focusWidget(), e.button("okButton"));
 
     // A fresh start shows the sample person and closes without a question or a file.
-    QCOMPARE(e.Names(), std::vector<std::string>{"MARTIN PAUL HENRI"});
+    QCOMPARE(e.names(), std::vector<std::string>{"MARTIN PAUL HENRI"});
     QCOMPARE(ExecWith(editor, [&] { QTest::keyClick(e.button("okButton"), Qt::Key_Return); }),
              int(QDialog::Accepted));
     QVERIFY(e.desktop.boxes.empty());
@@ -245,7 +245,7 @@ class RegisterEditorTest : public QObject {
       Editor e(Numbered(row.count));
       e.grid()->setCurrentRow(row.row);
       e.button("deleteButton")->click();
-      QCOMPARE(e.Names(), row.names);
+      QCOMPARE(e.names(), row.names);
       QCOMPARE(e.rowNumber(), QString(row.label));
       QCOMPARE(e.grid()->currentRow(), row.current);
       QCOMPARE(e.button("sortButton")->isEnabled(), row.names.size() != 1);
@@ -272,9 +272,9 @@ class RegisterEditorTest : public QObject {
     RegisterEditor& editor = e.editor;
     e.grid()->setCurrentRow(2);
     QTest::keyClick(e.grid(), Qt::Key_Delete);
-    QCOMPARE(e.Names(), (std::vector<std::string>{"P1", "P3", "P4"}));
+    QCOMPARE(e.names(), (std::vector<std::string>{"P1", "P3", "P4"}));
     QTest::keyClick(e.grid(), Qt::Key_Delete, Qt::ShiftModifier | Qt::ControlModifier);
-    QCOMPARE(e.Names(), (std::vector<std::string>{"P1", "P4"}));
+    QCOMPARE(e.names(), (std::vector<std::string>{"P1", "P4"}));
     QCOMPARE(e.rowNumber(), QString("Fiche 2/2"));
     // Elsewhere the Delete key is nobody's business.
     QTest::keyClick(e.button("okButton"), Qt::Key_Delete);
@@ -287,7 +287,7 @@ class RegisterEditorTest : public QObject {
     RegisterEditor& editor = e.editor;
     e.grid()->setCurrentRow(3);
     e.button("sortButton")->click();
-    QCOMPARE(e.Names(), (std::vector<std::string>{"ABEL", "MARTIN PAUL", "MARTINEZ"}));
+    QCOMPARE(e.names(), (std::vector<std::string>{"ABEL", "MARTIN PAUL", "MARTINEZ"}));
     QCOMPARE(editor.list().persons[2].date, std::string("01/01/1950"));
     QCOMPARE(e.grid()->currentRow(), 1);
     QCOMPARE(e.rowNumber(), QString("Fiche 1/3"));
