@@ -128,8 +128,8 @@ class ThemeWriter {
       w_.Line("La valeur la plus fréquente est le nombre dominant\u00A0: " +
               Number(t_.dominants.front()) + ", avec " + letters + ".");
     else
-      w_.Line("Plusieurs valeurs sont à égalité les plus fréquentes, avec " + letters +
-              " chacune\u00A0; elles sont toutes dominantes\u00A0: " +
+      w_.Line("Plusieurs valeurs arrivent à égalité en tête, avec " + letters +
+              " chacune\u00A0; toutes sont des nombres dominants\u00A0: " +
               ListText(NumberTexts(t_.dominants)) + ".");
     w_.Line();
     for (int dominant : t_.dominants)
