@@ -40,11 +40,6 @@ Side MakeSide(const CouplePerson& person, const Date& birth, int year) {
   return s;
 }
 
-std::string NameNumber(const Reckoning& r, const char* absent) {
-  if (r.Value() == 0) return "0 (" + std::string(absent) + ")";
-  return ReckoningText(r);
-}
-
 std::string WithMaster(int value) {
   return Number(value) + (value == 11 || value == 22 ? " (nombre maître)" : "");
 }
@@ -55,12 +50,7 @@ class CoupleWriter {
       : w_(document), a_(a), b_(b), year_(year) {}
 
   void Title(const std::string& caption) {
-    w_.Line();
-    w_.Line();
-    w_.SetFont("Arial");
-    w_.SetBold(true);
-    w_.Line(caption);
-    w_.SetFont("Times New Roman");
+    w_.Title(caption);
     w_.SetBold(false);
     w_.Line();
     w_.Line(
@@ -69,15 +59,15 @@ class CoupleWriter {
   }
 
   void Persons(const CalendarNames& names) {
-    Heading("Les deux personnes");
+    w_.Heading("Les deux personnes");
     Columns();
     Row("Naissance", LongDateText(a_.birth, names), LongDateText(b_.birth, names));
-    Row("Motivation", NameNumber(a_.reckonings.motivation, "aucune voyelle"),
-        NameNumber(b_.reckonings.motivation, "aucune voyelle"));
-    Row("Réalisation", NameNumber(a_.reckonings.realisation, "aucune consonne"),
-        NameNumber(b_.reckonings.realisation, "aucune consonne"));
-    Row("Expression", NameNumber(a_.reckonings.expression, "aucune lettre"),
-        NameNumber(b_.reckonings.expression, "aucune lettre"));
+    Row("Motivation", NameNumberText(a_.reckonings.motivation, "aucune voyelle"),
+        NameNumberText(b_.reckonings.motivation, "aucune voyelle"));
+    Row("Réalisation", NameNumberText(a_.reckonings.realisation, "aucune consonne"),
+        NameNumberText(b_.reckonings.realisation, "aucune consonne"));
+    Row("Expression", NameNumberText(a_.reckonings.expression, "aucune lettre"),
+        NameNumberText(b_.reckonings.expression, "aucune lettre"));
     // The path's arithmetic is too wide for one column: its sum on one line, its reduction on
     // the next.
     Row("Jour + mois + année", SumOnly(a_.reckonings.path), SumOnly(b_.reckonings.path));
@@ -92,7 +82,7 @@ class CoupleWriter {
   }
 
   void CoupleNumberSection() {
-    Heading("Le nombre du couple");
+    w_.Heading("Le nombre du couple");
     const Reckoning number = CoupleNumber(a_.core.Path, b_.core.Path);
     w_.Line("Les deux chemins de vie additionnés, 11 et 22 comptés tels quels\u00A0: " +
             ReckoningText(number) +
@@ -101,7 +91,7 @@ class CoupleWriter {
   }
 
   void Paths() {
-    Heading("Vos chemins de vie ensemble");
+    w_.Heading("Vos chemins de vie ensemble");
     w_.Line(a_.name + " suit le chemin de vie " + Number(a_.core.Path) + ", " + b_.name +
             " le chemin de vie " + Number(b_.core.Path) + ".");
     for (const Side* s : {&a_, &b_})
@@ -112,7 +102,7 @@ class CoupleWriter {
   }
 
   void MotivationAndExpression() {
-    Heading("Ce qui vous anime, ce que vous montrez");
+    w_.Heading("Ce qui vous anime, ce que vous montrez");
     Compared("Motivation", "Motivations", a_.core.Motivation, b_.core.Motivation,
              "de nombre de motivation", "voyelle");
     Compared("Expression", "Expressions", a_.core.Expression, b_.core.Expression,
@@ -120,7 +110,7 @@ class CoupleWriter {
   }
 
   void Years() {
-    Heading("Vos années");
+    w_.Heading("Vos années");
     w_.Line("L'année personnelle de chacun, l'année " + Number(year_) + " et la suivante\u00A0:");
     w_.Line();
     Columns();
@@ -173,14 +163,6 @@ class CoupleWriter {
       w_.Line(std::string(plural) + "\u00A0: " + Number(first) + " pour " + a_.name + ", " +
               Number(second) + " pour " + b_.name + ".");
     Text(ClosenessKey(topic, CompareNumbers(first, second)));
-  }
-
-  void Heading(const std::string& text) {
-    w_.SetBold(true);
-    w_.Line();
-    w_.Line(text);
-    w_.SetBold(false);
-    w_.Line();
   }
 
   void Text(const std::string& key) {

@@ -23,6 +23,23 @@ void ReportWriter::Line(std::string_view text) {
   document_.paragraphs.push_back(std::move(p));
 }
 
+void ReportWriter::Title(std::string_view title) {
+  Line();
+  Line();
+  SetFont("Arial");
+  SetBold(true);
+  Line(title);
+  SetFont("Times New Roman");
+}
+
+void ReportWriter::Heading(std::string_view heading) {
+  SetBold(true);
+  Line();
+  Line(heading);
+  SetBold(false);
+  Line();
+}
+
 void ReportWriter::CatalogueText(CatalogueId id, const std::string& key) {
   for (const std::string& paragraph : FindCatalogueText(id, key)) Line(paragraph);
 }
@@ -41,6 +58,11 @@ std::string ReckoningText(const Reckoning& r) {
     out += std::to_string(r.steps[i]);
   }
   return out;
+}
+
+std::string NameNumberText(const Reckoning& reckoning, std::string_view absent) {
+  if (reckoning.Value() == 0) return "0 (" + std::string(absent) + ")";
+  return ReckoningText(reckoning);
 }
 
 std::string ListText(const std::vector<std::string>& items) {

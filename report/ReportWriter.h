@@ -24,6 +24,10 @@ class ReportWriter {
   void SetTabs(std::initializer_list<int> positions);
 
   void Line(std::string_view text = {});
+  // Two empty lines, then the title in Arial bold; the lines after it are in Times New Roman.
+  void Title(std::string_view title);
+  // A section heading in bold between two empty lines; the lines after it are regular.
+  void Heading(std::string_view heading);
   // Each paragraph of the text, one line each; nothing when the catalogue has no such key.
   void CatalogueText(CatalogueId id, const std::string& key);
 
@@ -35,6 +39,9 @@ class ReportWriter {
 
 // "4 + 7 + 1961 = 1972 → 19 → 10 → 1", or "80 → 8" when no terms were added.
 std::string ReckoningText(const Reckoning& reckoning);
+
+// A number of the name: its reckoning, or "0 (absent)" when the name has no letter of its kind.
+std::string NameNumberText(const Reckoning& reckoning, std::string_view absent);
 
 // "7", "7 et 8", "7, 8 et 9".
 std::string ListText(const std::vector<std::string>& items);

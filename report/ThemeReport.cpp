@@ -60,22 +60,17 @@ class ThemeWriter {
       : w_(report.document), t_(t), birth_(report.birth), names_(names) {}
 
   void Title(const std::string& caption) {
-    w_.Line();
-    w_.Line();
-    w_.SetFont("Arial");
-    w_.SetBold(true);
-    w_.Line(caption);
-    w_.SetFont("Times New Roman");
+    w_.Title(caption);
     w_.Line();
   }
 
   void Numbers() {
-    Heading("Les nombres");
+    w_.Heading("Les nombres");
     const PersonReckonings& r = t_.reckonings;
     w_.SetTabs({kValueTab});
-    w_.Line("Motivation\u00A0:\t" + NameNumber(r.motivation, "aucune voyelle dans le nom"));
-    w_.Line("Réalisation\u00A0:\t" + NameNumber(r.realisation, "aucune consonne dans le nom"));
-    w_.Line("Expression\u00A0:\t" + NameNumber(r.expression, "aucune lettre dans le nom"));
+    w_.Line("Motivation\u00A0:\t" + NameNumberText(r.motivation, "aucune voyelle dans le nom"));
+    w_.Line("Réalisation\u00A0:\t" + NameNumberText(r.realisation, "aucune consonne dans le nom"));
+    w_.Line("Expression\u00A0:\t" + NameNumberText(r.expression, "aucune lettre dans le nom"));
     w_.Line("Chemin de vie\u00A0:\t" + ReckoningText(r.path));
     w_.Line("Jour de naissance\u00A0:\t" + ReckoningText(r.birthday));
     w_.SetTabs({});
@@ -83,7 +78,7 @@ class ThemeWriter {
   }
 
   void Grid() {
-    Heading("La grille d'inclusion");
+    w_.Heading("La grille d'inclusion");
     if (t_.grid.letters == 0) {
       w_.Line(
           "Le nom ne contient aucune lettre de A à Z\u00A0: la grille est vide, sans leçon "
@@ -137,7 +132,7 @@ class ThemeWriter {
   }
 
   void Debts() {
-    Heading("Les dettes karmiques");
+    w_.Heading("Les dettes karmiques");
     if (t_.debts.empty()) {
       w_.Line(
           "Aucune dette karmique\u00A0: ni 13, ni 14, ni 16, ni 19 n'apparaît dans le calcul des "
@@ -160,7 +155,7 @@ class ThemeWriter {
   }
 
   void Challenges() {
-    Heading("Les défis");
+    w_.Heading("Les défis");
     const vorel::Challenges& c = t_.challenges;
     w_.Line("Le mois, le jour et l'année de naissance, réduits chacun à un chiffre\u00A0: mois " +
             ReckoningText(c.month) + ", jour " + ReckoningText(c.day) + ", année " +
@@ -183,7 +178,7 @@ class ThemeWriter {
   }
 
   void Pinnacles() {
-    Heading("Les réalisations");
+    w_.Heading("Les réalisations");
     const vorel::Pinnacles& p = t_.pinnacles;
     w_.Line("Le mois, le jour et l'année de naissance, réduits en gardant 11 et 22\u00A0: mois " +
             ReckoningText(p.month) + ", jour " + ReckoningText(p.day) + ", année " +
@@ -208,7 +203,7 @@ class ThemeWriter {
   }
 
   void Cycles() {
-    Heading("Les cycles de vie");
+    w_.Heading("Les cycles de vie");
     static const char* const kLabels[] = {"Premier cycle (mois)", "Deuxième cycle (jour)",
                                           "Troisième cycle (année)"};
     static const char* const kPlaces[] = {"premier", "deuxième", "troisième"};
@@ -228,7 +223,7 @@ class ThemeWriter {
   }
 
   void Years() {
-    Heading("L'année personnelle");
+    w_.Heading("L'année personnelle");
     w_.Line(
         "L'année personnelle additionne le jour et le mois de naissance et l'année, puis réduit "
         "le total en gardant 11 et 22.");
@@ -262,11 +257,6 @@ class ThemeWriter {
     std::vector<std::string> out;
     for (int v : values) out.push_back(Number(v));
     return out;
-  }
-
-  static std::string NameNumber(const Reckoning& r, const char* absent) {
-    if (r.Value() == 0) return "0 (" + std::string(absent) + ")";
-    return ReckoningText(r);
   }
 
   // "7 − 3 = 4": the larger first, so the difference reads as a subtraction.
@@ -306,14 +296,6 @@ class ThemeWriter {
         return "Jour de naissance\u00A0: le " + Number(birth_.day);
     }
     return {};
-  }
-
-  void Heading(const std::string& text) {
-    w_.SetBold(true);
-    w_.Line();
-    w_.Line(text);
-    w_.SetBold(false);
-    w_.Line();
   }
 
   void SubHeading(const std::string& text) {
