@@ -194,14 +194,5 @@ TEST(Theme, PersonalMonths) {
   EXPECT_EQ(PersonalMonths(9)[1], (Reckoning{{9, 2}, {11, 2}}));
 }
 
-TEST(Theme, ComputeThemeUsesTheYearStudiedAndTheNext) {
-  const ThemeNumbers t = ComputeTheme("SEAN DUMONT", {15, 3, 1970}, 2027);
-  EXPECT_EQ(t.personalYear.steps, (Steps{2045, 11}));
-  EXPECT_EQ(t.nextPersonalYear.steps, (Steps{2046, 12, 3}));
-  EXPECT_EQ(t.personalMonths[0].Value(), 3);
-  EXPECT_EQ(t.lessons, (std::vector<int>{7, 8, 9}));
-  EXPECT_EQ(t.reckonings.path.Value(), t.core.Path);
-}
-
 }  // namespace
 }  // namespace vorel
