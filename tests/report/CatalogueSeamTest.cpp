@@ -188,7 +188,8 @@ TEST(CatalogueSeam, NoTwoTextsOfACatalogueOpenOnTheSameThreeWords) {
     for (const std::string& key : CatalogueKeys(id))
       for (const std::string& opening : Openings(FindCatalogueText(id, key).front()))
         holders[opening].push_back(key);
-    EXPECT_EQ(Offenders(holders, 1), "") << CatalogueName(id) << ": texts open alike";
+    const std::string offenders = Offenders(holders, 1);
+    EXPECT_TRUE(offenders.empty()) << CatalogueName(id) << ": texts open alike:" << offenders;
   }
 }
 
@@ -211,10 +212,12 @@ TEST(CatalogueSeam, NoClosingFormulaEndsMoreThanTwoTextsOrParagraphs) {
       for (size_t i = 0; i < paragraphs.size(); ++i)
         for (const std::string& run : WordRuns(FinalSentence(paragraphs[i]), 4))
           inText[run].push_back(key + "#" + std::to_string(i + 1));
-      EXPECT_EQ(Offenders(inText, 2), "")
-          << CatalogueName(id) << " " << key << ": paragraphs end alike";
+      const std::string offenders = Offenders(inText, 2);
+      EXPECT_TRUE(offenders.empty())
+          << CatalogueName(id) << " " << key << ": paragraphs end alike:" << offenders;
     }
-    EXPECT_EQ(Offenders(texts, 2), "") << CatalogueName(id) << ": texts end alike";
+    const std::string offenders = Offenders(texts, 2);
+    EXPECT_TRUE(offenders.empty()) << CatalogueName(id) << ": texts end alike:" << offenders;
   }
 }
 
