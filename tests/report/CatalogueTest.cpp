@@ -113,7 +113,7 @@ TEST(Catalogue, EveryTextHasItsKeyAndShapeAndNothingElse) {
   }
   EXPECT_GE(total, 100000u);
   EXPECT_LE(total, 135000u);
-  EXPECT_GT(longest, 1400u);
+  EXPECT_GT(longest, 1000u);  // a long paragraph comes back whole
 }
 
 // French sets a non-breaking space before « : », « ; », « ! » and « ? », so that a line never
