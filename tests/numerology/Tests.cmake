@@ -1,6 +1,8 @@
 list(APPEND VOREL_CORE_TEST_SOURCES
   numerology/NumbersTest.cpp
   numerology/CalendarTest.cpp
+  numerology/ThemeTest.cpp
+  numerology/CoupleTest.cpp
 )
 list(APPEND VOREL_GUI_TEST_SOURCES
 )
