@@ -238,6 +238,9 @@ class ReportToolTest : public QObject {
       // pdftotext mends a word the page broke at its hyphen ("import-" "export") into one
       // word without it, so hyphens are left out of the comparison.
       paragraph.remove(QLatin1Char('-'));
+      // A non-breaking space shares the space's glyph, and the PDF's text gives it back as a
+      // plain space.
+      paragraph.replace(QChar(0x00A0), QLatin1Char(' '));
       QString joined = lines.takeFirst().remove(QLatin1Char('-'));
       while (joined.size() < paragraph.size() && !lines.isEmpty())
         joined += QLatin1Char(' ') + lines.takeFirst().remove(QLatin1Char('-'));
