@@ -53,13 +53,13 @@ RegisterEditor::RegisterEditor(Desktop& desktop, std::string registerPath, Perso
   rowNumber_->setPalette(blue);
 
   QPushButton* add =
-      MakeButton(this, "addButton", QStringLiteral("Ajouter"), QStringLiteral("ajouter"), 20);
-  QPushButton* remove = MakeButton(this, "deleteButton", QStringLiteral("Supprimer"),
+      MakeButton(this, "addButton", QStringLiteral("&Ajouter"), QStringLiteral("ajouter"), 20);
+  QPushButton* remove = MakeButton(this, "deleteButton", QStringLiteral("&Supprimer"),
                                    QStringLiteral("supprimer"), 20);
   QPushButton* modify =
-      MakeButton(this, "modifyButton", QStringLiteral("Modifier"), QStringLiteral("modifier"), 20);
+      MakeButton(this, "modifyButton", QStringLiteral("&Modifier"), QStringLiteral("modifier"), 20);
   sortButton_ =
-      MakeButton(this, "sortButton", QStringLiteral("Trier"), QStringLiteral("trier"), 20);
+      MakeButton(this, "sortButton", QStringLiteral("&Trier"), QStringLiteral("trier"), 20);
   QPushButton* ok = MakeButton(this, "okButton", QStringLiteral("OK"));
   ok->setDefault(true);
   ApplyLayout(*this, kRegisterEditorLayout);
@@ -192,15 +192,6 @@ void RegisterEditor::done(int result) {
   bool mayClose = false;
   RunGuarded(desktop_, [&] { mayClose = askToSave(); });
   if (mayClose) QDialog::done(result);
-}
-
-void RegisterEditor::keyPressEvent(QKeyEvent* event) {
-  // No cancel button: Escape does nothing.
-  if (event->key() == Qt::Key_Escape) {
-    event->accept();
-    return;
-  }
-  QDialog::keyPressEvent(event);
 }
 
 bool RegisterEditor::eventFilter(QObject* watched, QEvent* event) {

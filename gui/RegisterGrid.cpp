@@ -2,11 +2,13 @@
 #include "gui/RegisterGrid.h"
 
 #include <QHeaderView>
+#include <QPainter>
 #include <algorithm>
 
 namespace vorel {
 
 RegisterGrid::RegisterGrid(QWidget* parent) : QTableView(parent) {
+  setAccessibleName(QStringLiteral("Liste des personnes"));
   setSelectionBehavior(SelectRows);
   setSelectionMode(SingleSelection);
   setEditTriggers(NoEditTriggers);
@@ -59,6 +61,29 @@ void RegisterGrid::setCurrentRow(int gridRow) {
   selectionModel()->setCurrentIndex(
       target, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
   scrollTo(target);
+}
+
+void RegisterGrid::paintEvent(QPaintEvent* event) {
+  QTableView::paintEvent(event);
+  const QModelIndex current = currentIndex();
+  if (!hasFocus() || !current.isValid()) return;
+  // Across the whole visible row, in the chosen row's own text colour.
+  QRect row = visualRect(current);
+  row.setLeft(0);
+  row.setRight(viewport()->width() - 1);
+  QPainter painter(viewport());
+  painter.setPen(QPen(palette().color(QPalette::HighlightedText), 1, Qt::DotLine));
+  painter.drawRect(row.adjusted(1, 1, -2, -2));
+}
+
+void RegisterGrid::focusInEvent(QFocusEvent* event) {
+  QTableView::focusInEvent(event);
+  viewport()->update();
+}
+
+void RegisterGrid::focusOutEvent(QFocusEvent* event) {
+  QTableView::focusOutEvent(event);
+  viewport()->update();
 }
 
 QModelIndex RegisterGrid::moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) {
