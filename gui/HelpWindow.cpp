@@ -23,6 +23,8 @@ HelpWindow::HelpWindow(QString helpFile, QWidget* parent)
   setObjectName(QStringLiteral("helpWindow"));
   setWindowTitle(QStringLiteral("Aide de Vorel"));
   resize(640, 560);
+  browser_->setObjectName(QStringLiteral("helpText"));
+  browser_->setAccessibleName(QStringLiteral("Aide de Vorel"));
   browser_->setOpenExternalLinks(true);
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);

@@ -4,6 +4,7 @@ list(APPEND VOREL_GUI_TEST_SOURCES
   gui/DialogDriver.h
   gui/FileSizeLimit.h
   gui/AboutBoxTest.cpp
+  gui/HelpAccessibleTest.cpp
   gui/RegisterEditorTest.cpp
   gui/PersonEntryDialogTest.cpp
   gui/PersonChooserTest.cpp
@@ -12,6 +13,7 @@ list(APPEND VOREL_GUI_TEST_SOURCES
 )
 list(APPEND VOREL_GUI_TEST_CLASSES
   AboutBoxTest
+  HelpAccessibleTest
   RegisterEditorTest
   PersonEntryDialogTest
   PersonChooserTest
