@@ -51,9 +51,7 @@ AboutBox::AboutBox(Desktop& desktop)
 
   QLabel* product = MakeLabel(panel, "productName", QStringLiteral("Vorel"));
   product->setFont(DialogFont(true));
-  QPalette black = product->palette();
-  black.setColor(QPalette::WindowText, Qt::black);
-  product->setPalette(black);
+  SetTextColour(product, Qt::black);
 
   // The version is defined once, by the build; the word size is that of this build.
   MakeLabel(panel, "version",

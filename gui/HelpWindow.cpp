@@ -26,6 +26,11 @@ HelpWindow::HelpWindow(QString helpFile, QWidget* parent)
   browser_->setObjectName(QStringLiteral("helpText"));
   browser_->setAccessibleName(QStringLiteral("Aide de Vorel"));
   browser_->setOpenExternalLinks(true);
+  // The help is dark on white in any theme, as its styles say; so is the page around it.
+  QPalette page = browser_->palette();
+  page.setColor(QPalette::Base, Qt::white);
+  page.setColor(QPalette::Text, Qt::black);
+  browser_->setPalette(page);
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->addWidget(browser_);

@@ -48,9 +48,7 @@ RegisterEditor::RegisterEditor(Desktop& desktop, std::string registerPath, Perso
 
   rowNumber_ = new QLabel(QStringLiteral("Fiche 9999/9999"), this);
   rowNumber_->setObjectName(QStringLiteral("rowNumber"));
-  QPalette blue = rowNumber_->palette();
-  blue.setColor(QPalette::WindowText, QColor(0, 0, 255));
-  rowNumber_->setPalette(blue);
+  SetTextColour(rowNumber_, QColor(0, 0, 255));
 
   QPushButton* add =
       MakeButton(this, "addButton", QStringLiteral("&Ajouter"), QStringLiteral("ajouter"), 20);

@@ -3,7 +3,9 @@
 
 #include <QHeaderView>
 #include <QPainter>
+
 #include <algorithm>
+#include "gui/DialogLook.h"
 
 namespace vorel {
 
@@ -36,8 +38,8 @@ RegisterGrid::RegisterGrid(QWidget* parent) : QTableView(parent) {
   heading->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
   heading->setFixedHeight(kRowHeight);
 
+  SetBackground(this, QColor(0, 255, 255));
   QPalette colours = palette();
-  colours.setColor(QPalette::Base, QColor(0, 255, 255));
   // The chosen row stays marked when the focus is on a button.
   for (auto role : {QPalette::Highlight, QPalette::HighlightedText})
     colours.setColor(QPalette::Inactive, role, colours.color(QPalette::Active, role));

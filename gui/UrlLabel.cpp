@@ -12,6 +12,7 @@
 #include <QStyleOptionFocusRect>
 
 #include "gui/Desktop.h"
+#include "gui/DialogLook.h"
 
 namespace vorel {
 
@@ -39,9 +40,7 @@ QColor UrlLabel::fontColor() const {
 }
 
 void UrlLabel::setFontColor(const QColor& color) {
-  QPalette p = palette();
-  p.setColor(QPalette::WindowText, color);
-  setPalette(p);
+  SetTextColour(this, color);
 }
 
 QString UrlLabel::target() const {

@@ -28,6 +28,8 @@ class UrlLabel : public QLabel {
   QColor activeColor() const { return activeColor_; }
   void setActiveColor(const QColor& color) { activeColor_ = color; }
 
+  // The text's colour; one that would not read on the theme's background is lightened or
+  // darkened there, keeping its hue.
   QColor fontColor() const;
   void setFontColor(const QColor& color);
 

@@ -4,6 +4,7 @@ list(APPEND VOREL_GUI_TEST_SOURCES
   gui/DialogDriver.h
   gui/FileSizeLimit.h
   gui/AboutBoxTest.cpp
+  gui/ContrastTest.cpp
   gui/HelpAccessibleTest.cpp
   gui/RegisterEditorTest.cpp
   gui/PersonEntryDialogTest.cpp
@@ -13,6 +14,7 @@ list(APPEND VOREL_GUI_TEST_SOURCES
 )
 list(APPEND VOREL_GUI_TEST_CLASSES
   AboutBoxTest
+  ContrastTest
   HelpAccessibleTest
   RegisterEditorTest
   PersonEntryDialogTest
