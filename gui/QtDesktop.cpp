@@ -2,6 +2,7 @@
 #include "gui/QtDesktop.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QClipboard>
 #include <QDesktopServices>
 #include <QDialogButtonBox>
@@ -25,13 +26,22 @@
 namespace vorel {
 namespace {
 
+// The window a box belongs to, so that a compositor that places the windows itself puts the
+// box over it: the open dialog, else the window the user is in; none over the start-up
+// pictures.
+QWidget* Owner() {
+  QWidget* owner = QApplication::activeModalWidget();
+  if (!owner) owner = QApplication::activeWindow();
+  return owner && owner->windowType() != Qt::SplashScreen ? owner : nullptr;
+}
+
 // Ctrl+C copies a box's title, text and buttons, as on the desktop the program comes from,
 // so a user can paste an error message into a mail.
 class MessageBox : public QMessageBox {
  public:
   MessageBox(Desktop& desktop, Icon icon, const QString& title, const QString& text,
              StandardButtons buttons = NoButton)
-      : QMessageBox(icon, title, text, buttons) {
+      : QMessageBox(icon, title, text, buttons, Owner()) {
     InstallHelpKey(*this, desktop);
     KeepCentredOnScreen(*this);
   }

@@ -139,6 +139,8 @@ ReportWindow::ReportWindow(Desktop& desktop, std::string settingsPath)
 
   ApplyLayout(*this, kReportWindowLayout);
   layOutChildren();
+  // The window opens with the caret in the text, though Tab reaches the buttons first.
+  reportEdit_->setFocus();
 
   connect(save, &QToolButton::clicked, this, Guarded(desktop_, [this] { saveReport(); }));
   connect(print, &QToolButton::clicked, this, Guarded(desktop_, [this] { printReport(); }));

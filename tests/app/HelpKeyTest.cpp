@@ -31,7 +31,8 @@ class HelpRecorder : public QtDesktop {
 
 void PressF1(QWidget& window) {
   window.activateWindow();
-  QVERIFY(QTest::qWaitForWindowActive(&window));
+  // Not qWaitForWindowActive: it takes a dialog for active as soon as its owner is.
+  QVERIFY(QTest::qWaitFor([&] { return QApplication::activeWindow() == &window; }));
   QTest::keyClick(window.focusWidget() ? window.focusWidget() : &window, Qt::Key_F1);
 }
 
