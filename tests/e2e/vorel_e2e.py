@@ -563,6 +563,19 @@ def scenario_screenshots(s, out_dir):
     shot(help_window, "help")
     s.key(main, "alt+q")
     s.wait_exit()
+    # The register editor in a dark theme, as a desktop in its dark style gives it.
+    s.extra_env.update(QT_QPA_PLATFORMTHEME="gtk3", GTK_THEME="Adwaita:dark")
+    s.start()
+    main = s.wait_window("Vorel")
+    s.key(main, "alt+f")
+    editor = s.wait_window(EDITOR)
+    s.key(editor, "shift+Tab")  # the focus on the grid
+    time.sleep(0.3)
+    shot(editor, "register-editor-dark")
+    s.key(editor, "Escape")
+    s.wait_gone(EDITOR)
+    s.key(main, "alt+q")
+    s.wait_exit()
 
 
 def scenario_install(s):
