@@ -5,7 +5,7 @@
 
 namespace vorel {
 
-enum class ToolCommand { Help, OneReport, RegisterReports, Import, Export };
+enum class ToolCommand { Help, Version, OneReport, RegisterReports, Import, Export };
 
 struct ReportArguments {
   ToolCommand command = ToolCommand::Help;
@@ -17,10 +17,10 @@ struct ReportArguments {
   std::string csv;            // Import's input, Export's output
 };
 
-// The text --help prints.
+// The text --help prints; no line passes 80 columns.
 extern const char* const kReportUsage;
 
-// Reads the command line. Bad arguments print their French message and exit with status 2.
+// Reads the command line. Throws UsageError with the French message of bad arguments.
 ReportArguments ParseReportArguments(int argc, const char* const* argv);
 
 }  // namespace vorel

@@ -1,6 +1,7 @@
 list(APPEND VOREL_CORE_TEST_SOURCES
   numerology/NumbersTest.cpp
   numerology/CalendarTest.cpp
+  numerology/DateTextTest.cpp
 )
 list(APPEND VOREL_GUI_TEST_SOURCES
 )
