@@ -11,14 +11,17 @@ namespace vorel {
 const char* const kReportUsage =
     "Usage :\n"
     "  vorel-report [--rtf FICHIER | --pdf FICHIER] [--explain] [--] NOM DATE\n"
-    "  vorel-report --register VOREL.DAT --out DOSSIER [--pdf]\n"
+    "  vorel-report --theme [--year AAAA] [--rtf F | --pdf F] [--] NOM DATE\n"
+    "  vorel-report --couple [--year AAAA] [--rtf F | --pdf F] [--]\n"
+    "               NOM1 DATE1 NOM2 DATE2\n"
+    "  vorel-report --register VOREL.DAT --out DOSSIER [--theme] [--pdf]\n"
     "  vorel-report --import FICHIER.csv --register VOREL.DAT\n"
     "  vorel-report --export FICHIER.csv --register VOREL.DAT\n"
     "  vorel-report --help | --version\n"
     "\n"
     "Rédige le bilan Vorel d'une personne, ou de toutes les personnes d'un fichier\n"
-    "des personnes, sans affichage ; fait passer les personnes d'un tableur à ce\n"
-    "fichier et inversement.\n"
+    "des personnes, sans affichage ; rédige aussi leur thème et le rapport de deux\n"
+    "personnes ; fait passer les personnes d'un tableur à ce fichier et inversement.\n"
     "\n"
     "  NOM DATE        le nom complet, nom de famille d'abord, et la date de\n"
     "                  naissance au format jj/mm/aaaa ; le texte du bilan est écrit\n"
@@ -31,6 +34,15 @@ const char* const kReportUsage =
     "  --pdf FICHIER   écrit le bilan au format PDF dans FICHIER, tel que la fenêtre\n"
     "                  du bilan l'imprime (A4, polices incorporées)\n"
     "  --explain       ajoute après le bilan le détail du calcul des nombres\n"
+    "  --theme         le thème au lieu du bilan : grille d'inclusion, leçons et\n"
+    "                  dettes karmiques, défis, réalisations, cycles, année et mois\n"
+    "                  personnels, chaque nombre avec son calcul ; avec --out, un\n"
+    "                  fichier THEME_… par personne, sans numbers.csv\n"
+    "  --couple        le rapport de deux personnes : leurs nombres côte à côte, le\n"
+    "                  nombre du couple, leurs chemins de vie, leurs motivations,\n"
+    "                  leurs expressions et leurs années\n"
+    "  --year AAAA     avec --theme ou --couple : l'année étudiée, de 1 à 9999 ;\n"
+    "                  l'année en cours sans cette option\n"
     "  --              termine les options : ce qui suit est le NOM et la DATE, même\n"
     "                  si cela commence par « - »\n"
     "  --register F    le fichier des personnes F (VOREL.DAT) ; les noms qui y sont\n"
@@ -59,6 +71,16 @@ namespace {
 
 bool Given(const std::string& value) {
   return !value.empty();
+}
+
+// A year of four digits at most, 1 to 9999.
+int StudyYear(const std::string& text) {
+  int year = 0;
+  const bool digits = !text.empty() && text.size() <= 4 &&
+                      text.find_first_not_of("0123456789") == std::string::npos;
+  if (digits) year = std::stoi(text);
+  if (year < 1) throw UsageError("« " + text + " » n'est pas une année correcte (de 1 à 9999)");
+  return year;
 }
 
 }  // namespace
@@ -93,6 +115,15 @@ ReportArguments ParseReportArguments(int argc, const char* const* argv) {
       version = true;
     } else if (arg == "--explain") {
       a.explain = true;
+    } else if (arg == "--theme" || arg == "--couple") {
+      const ReportKind kind = arg == "--theme" ? ReportKind::Theme : ReportKind::Couple;
+      if (a.kind == kind) throw UsageError("l'option " + arg + " est donnée deux fois");
+      if (a.kind != ReportKind::Vorel) throw UsageError("--theme et --couple s'excluent");
+      a.kind = kind;
+    } else if (arg == "--year") {
+      std::string text;
+      value(text);
+      a.year = StudyYear(text);
     } else if (arg == "--rtf") {
       value(a.rtf);
     } else if (arg == "--pdf" && withRegister) {
@@ -124,10 +155,17 @@ ReportArguments ParseReportArguments(int argc, const char* const* argv) {
     return a;
   }
 
+  if (a.year != 0 && a.kind == ReportKind::Vorel)
+    throw UsageError("--year va avec --theme ou --couple");
+  if (a.explain && a.kind != ReportKind::Vorel)
+    throw UsageError(
+        "--explain ne se combine pas avec --theme ni --couple, qui montrent leurs "
+        "calculs");
   if (a.command == ToolCommand::Import || a.command == ToolCommand::Export) {
     const std::string option = a.command == ToolCommand::Import ? "--import" : "--export";
     if (!Given(a.registerFile)) throw UsageError(option + " va avec --register");
-    if (!positional.empty() || Given(a.rtf) || a.explain || Given(a.out) || a.pdfPerPerson)
+    if (!positional.empty() || Given(a.rtf) || a.explain || Given(a.out) || a.pdfPerPerson ||
+        a.kind != ReportKind::Vorel || a.year != 0)
       throw UsageError(option + " ne se combine qu'avec --register");
     return a;
   }
@@ -136,15 +174,25 @@ ReportArguments ParseReportArguments(int argc, const char* const* argv) {
       throw UsageError("--register va avec --out, --import ou --export");
     if (!positional.empty() || Given(a.rtf) || a.explain)
       throw UsageError("--register ne se combine pas avec NOM, DATE, --rtf ni --explain");
+    if (a.kind == ReportKind::Couple)
+      throw UsageError("--couple ne se combine pas avec --register");
     a.command = ToolCommand::RegisterReports;
     return a;
   }
   if (Given(a.rtf) && Given(a.pdf)) throw UsageError("--rtf et --pdf s'excluent");
-  if (positional.size() != 2)
-    throw UsageError(positional.size() < 2 ? "il faut un nom et une date de naissance"
-                                           : "trop d'arguments (mettez le nom entre guillemets)");
+  const size_t wanted = a.kind == ReportKind::Couple ? 4 : 2;
+  if (positional.size() != wanted) {
+    if (positional.size() > wanted)
+      throw UsageError("trop d'arguments (mettez les noms entre guillemets)");
+    throw UsageError(wanted == 4 ? "il faut deux noms, chacun suivi de sa date de naissance"
+                                 : "il faut un nom et une date de naissance");
+  }
   a.name = positional[0];
   a.date = positional[1];
+  if (wanted == 4) {
+    a.name2 = positional[2];
+    a.date2 = positional[3];
+  }
   a.command = ToolCommand::OneReport;
   return a;
 }

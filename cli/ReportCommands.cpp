@@ -1,6 +1,7 @@
 // The reports vorel-report writes.
 #include "cli/ReportCommands.h"
 
+#include <QDate>
 #include <cctype>
 #include <map>
 #include <string>
@@ -17,7 +18,9 @@
 #include "register/Register.h"
 #include "render/PdfReport.h"
 #include "report/Composition.h"
+#include "report/CoupleReport.h"
 #include "report/Explain.h"
+#include "report/ThemeReport.h"
 #include "system/LocaleNames.h"
 
 namespace vorel {
@@ -46,6 +49,39 @@ bool WriteOutput(const std::string& path, std::string_view bytes, const ToolOutp
   }
 }
 
+int StudiedYear(const ReportArguments& a) {
+  return a.year != 0 ? a.year : QDate::currentDate().year();
+}
+
+// The report the arguments ask for; bad names or dates are usage errors.
+Report ComposeAsked(const ReportArguments& a, const CalendarNames& names) {
+  // The names as the person entry would have kept them (Hélène gives HELENE).
+  const std::string name = NormalisePersonName(a.name);
+  // A thème or a couple says itself what a name without letters gives.
+  if (name.empty() && a.kind == ReportKind::Vorel)
+    throw UsageError("le nom « " + a.name + " » ne contient aucune lettre");
+  try {
+    switch (a.kind) {
+      case ReportKind::Vorel:
+        return ComposeReport(name, a.date, names);
+      case ReportKind::Theme:
+        return ComposeTheme(name, a.date, StudiedYear(a), names);
+      case ReportKind::Couple: {
+        const std::string second = NormalisePersonName(a.name2);
+        CoupleReport couple =
+            ComposeCouple({name, a.date}, {second, a.date2}, StudiedYear(a), names);
+        Report report;
+        report.caption = std::move(couple.caption);
+        report.document = std::move(couple.document);
+        return report;
+      }
+    }
+  } catch (const Error& e) {
+    throw UsageError(ErrorBoxText(e.what()));
+  }
+  return {};
+}
+
 }  // namespace
 
 std::string ReportFileBase(const Person& person) {
@@ -72,15 +108,7 @@ std::string ReportFileBase(const Person& person) {
 }
 
 int WriteOneReport(const ReportArguments& a, const ToolOutput& io) {
-  // The name as the person entry would have kept it (Hélène gives HELENE).
-  const std::string name = NormalisePersonName(a.name);
-  if (name.empty()) throw UsageError("le nom « " + a.name + " » ne contient aucune lettre");
-  Report report;
-  try {
-    report = ComposeReport(name, a.date, SystemCalendarNames());
-  } catch (const Error& e) {
-    throw UsageError(ErrorBoxText(e.what()));
-  }
+  const Report report = ComposeAsked(a, SystemCalendarNames());
   if (!a.rtf.empty()) {
     if (!WriteOutput(a.rtf, WriteRtf(report.document), io)) return 1;
   } else if (!a.pdf.empty()) {
@@ -96,7 +124,7 @@ int WriteOneReport(const ReportArguments& a, const ToolOutput& io) {
   } else {
     io.out << report.document.PlainText() << '\n';
   }
-  if (a.explain) io.out << '\n' << ExplainNumbers(name, report.birth);
+  if (a.explain) io.out << '\n' << ExplainNumbers(NormalisePersonName(a.name), report.birth);
   io.out.flush();
   return io.out ? 0 : 1;
 }
@@ -125,6 +153,8 @@ int WriteRegisterReports(const ReportArguments& a, const ToolOutput& io) {
   if (a.pdfPerPerson) StartHeadlessGui();
   const CalendarNames names = SystemCalendarNames();
   const char* const extension = a.pdfPerPerson ? ".pdf" : ".RTF";
+  const bool theme = a.kind == ReportKind::Theme;
+  const int year = StudiedYear(a);
 
   std::string csv =
       "nom,date,motivation,realisation,expression,chemin,total_motivation,total_realisation,"
@@ -137,8 +167,10 @@ int WriteRegisterReports(const ReportArguments& a, const ToolOutput& io) {
   for (size_t i = 0; i < count; ++i) {
     const Person& person = persons.persons()[i];
     try {
-      Report report = ComposeReport(person.name, person.date, names);
-      std::string base = ReportFileBase(person);
+      Report report = theme ? ComposeTheme(person.name, person.date, year, names)
+                            : ComposeReport(person.name, person.date, names);
+      // Thèmes never take a report's name in the same folder.
+      std::string base = (theme ? "THEME_" : "") + ReportFileBase(person);
       const int n = ++used[base];
       if (n > 1) base += "-" + std::to_string(n);
       batch.Add(std::move(report.document), report.caption, a.out + "/" + base + extension);
@@ -164,8 +196,10 @@ int WriteRegisterReports(const ReportArguments& a, const ToolOutput& io) {
       io.err << '\r' << i + 1 << " / " << count << " fiches";
     }
   }
-  io.err << '\n' << written << " bilans écrits dans " << a.out << '\n';
-  if (!WriteOutput(a.out + "/numbers.csv", csv, io)) return 1;
+  io.err << '\n'
+         << written << (theme ? " thèmes écrits dans " : " bilans écrits dans ") << a.out << '\n';
+  // The summary of numbers goes with the reports; a thème holds its numbers itself.
+  if (!theme && !WriteOutput(a.out + "/numbers.csv", csv, io)) return 1;
   return status;
 }
 

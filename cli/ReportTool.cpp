@@ -1,6 +1,8 @@
 // vorel-report's commands, dispatched.
 #include "cli/ReportTool.h"
 
+#include <string_view>
+
 #include "cli/PersonsTransfer.h"
 #include "cli/ReportArguments.h"
 #include "cli/ReportCommands.h"
@@ -33,7 +35,9 @@ int RunReportTool(int argc, const char* const* argv, std::ostream& out, std::ost
         return ExportPersons(arguments, io);
     }
   } catch (const UsageError& e) {
-    err << "vorel-report : " << e.what() << "\nEssayez « vorel-report --help ».\n";
+    const std::string_view usage = kReportUsage;
+    err << "vorel-report : " << e.what() << '\n'
+        << usage.substr(0, usage.find("\n\n") + 1) << "Essayez « vorel-report --help ».\n";
     return 2;
   }
   return 2;

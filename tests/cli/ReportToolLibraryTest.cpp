@@ -166,6 +166,46 @@ TEST_F(ReportToolLibraryTest, ConcurrentImportsLoseNobody) {
   ::munmap(memory, sizeof(Shared));
 }
 
+// The thème and the two-person report from the command line: the year studied, checked; the
+// same text the window shows; one THEME_ file per person of a register, and no summary.
+TEST_F(ReportToolLibraryTest, ThemeAndCouple) {
+  const struct {
+    std::vector<std::string> arguments;
+    int status;
+    std::string said;  // in the output when it succeeds, in the errors otherwise
+  } cases[] = {
+      {{"--theme", "--year", "2027", "Sean Dumont", "15/03/1990"}, 0, "Thème de SEAN DUMONT"},
+      {{"--theme", "--year", "2027", "Sean Dumont", "15/03/1990"},
+       0,
+       "2027\u00A0: année personnelle 11"},
+      {{"--couple", "--year", "2026", "A", "01/01/2000", "B", "02/02/2002"}, 0, "A et B"},
+      {{"--theme", "--year", "0", "A", "01/01/2000"}, 2, "« 0 » n'est pas une année correcte"},
+      {{"--theme", "--year", "10000", "A", "01/01/2000"}, 2, "n'est pas une année correcte"},
+      {{"--theme", "--year", "deux", "A", "01/01/2000"}, 2, "n'est pas une année correcte"},
+      {{"--year", "2026", "A", "01/01/2000"}, 2, "--year va avec --theme ou --couple"},
+      {{"--couple", "A", "01/01/2000", "B"}, 2, "il faut deux noms"},
+      {{"--couple", "A", "01/01/2000", "B", "31/02/2000"}, 2, "'31/02/2000' n'est pas une date"},
+      {{"--theme", "--couple", "A", "01/01/2000"}, 2, "--theme et --couple s'excluent"},
+      {{"--theme", "--explain", "A", "01/01/2000"}, 2, "--explain ne se combine pas"},
+  };
+  for (const auto& c : cases) {
+    const ToolRun r = Tool(c.arguments);
+    EXPECT_EQ(r.status, c.status) << c.said;
+    EXPECT_NE((c.status == 0 ? r.out : r.err).find(c.said), std::string::npos) << r.err;
+    if (c.status == 2) {
+      EXPECT_NE(r.err.find("Usage :"), std::string::npos);
+    }
+  }
+  SaveRegisterFile(At("VOREL.DAT"), {{"DUPONT", "01/01/1901"}, {"DURAND", "31/02/1902"}});
+  const ToolRun r =
+      Tool({"--register", At("VOREL.DAT"), "--out", At("out"), "--theme", "--year", "2030"});
+  EXPECT_EQ(r.status, 1);  // DURAND's date is passed over
+  std::set<std::string> names;
+  for (const auto& e : fs::directory_iterator(At("out"))) names.insert(e.path().filename());
+  EXPECT_EQ(names, std::set<std::string>{"THEME_DUPONT_01-01-1901.RTF"});
+  EXPECT_NE(Read(At("out/THEME_DUPONT_01-01-1901.RTF")).find("2030"), std::string::npos);
+}
+
 TEST(ReportFileBase, ReadableAndCutBetweenCharacters) {
   const struct {
     Person person;
