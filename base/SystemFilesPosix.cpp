@@ -118,9 +118,13 @@ Handle CreateNewFile(const std::string& path, unsigned mode) {
 
 Handle OpenLockFile(const std::string& path) {
   Handle file(::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK, 0666));
-  // A lock needs no write access: someone else's lock file may be read.
-  if (!file.valid() && (errno == EACCES || errno == EROFS))
+  // A lock needs no write access: someone else's lock file may be read. When there is none to
+  // read, the reason to tell is the first one: the folder may not be written.
+  if (!file.valid() && (errno == EACCES || errno == EROFS)) {
+    const int refused = errno;
     file = Handle(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK));
+    if (!file.valid() && errno == ENOENT) errno = refused;
+  }
   struct stat s {};
   if (file.valid() && (::fstat(file.descriptor(), &s) != 0 || !S_ISREG(s.st_mode))) {
     errno = EACCES;

@@ -1,5 +1,6 @@
 list(APPEND VOREL_CORE_TEST_SOURCES
   base/ErrorTest.cpp
+  base/FileLockTest.cpp
   base/ProfileFileTest.cpp
   base/SaveRaceTest.cpp
 )
