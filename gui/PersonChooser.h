@@ -7,6 +7,7 @@
 
 namespace vorel {
 
+class Desktop;
 class RegisterGrid;
 class RegisterModel;
 
@@ -14,7 +15,7 @@ class PersonChooser : public QDialog {
   Q_OBJECT
 
  public:
-  PersonChooser();
+  explicit PersonChooser(Desktop& desktop);
   ~PersonChooser() override;
 
   // Before each showing: the grid gets a copy of list, its column widths (300 and the grid's

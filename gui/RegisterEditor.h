@@ -13,6 +13,7 @@ class QPushButton;
 
 namespace vorel {
 
+class Desktop;
 class PersonEntryDialog;
 class RegisterGrid;
 class RegisterModel;
@@ -22,7 +23,7 @@ class RegisterEditor : public QDialog {
 
  public:
   // registerPath: the register file; entry: the dialog that adds and modifies a person.
-  RegisterEditor(std::string registerPath, PersonEntryDialog& entry);
+  RegisterEditor(Desktop& desktop, std::string registerPath, PersonEntryDialog& entry);
   ~RegisterEditor() override;
 
   // Creation step: loads the register file. A load error is thrown once the list, the grid
@@ -40,8 +41,6 @@ class RegisterEditor : public QDialog {
   bool isModified() const { return list_.modified; }
   int personCount() const { return list_.PersonCount(); }
   const std::string& registerPath() const { return registerPath_; }
-  // How the register is saved; tests make the disk fail through it.
-  void setSaveOptions(const SaveOptions& options) { saveOptions_ = options; }
 
   // Every way of closing (OK, Enter, the close box) goes through the save question.
   void done(int result) override;
@@ -53,13 +52,16 @@ class RegisterEditor : public QDialog {
  private:
   // "Fiche row/N" under the grid; "Trier" only with more than one person.
   void showRowNumber(int row);
-  // The entry dialog's date, the year as typed.
+  // The entry dialog's date, with year in place of its year field.
   std::string enteredDate(int year) const;
+  // The year of the entry dialog as Add reads it: one or two characters are a year of the
+  // 1900s. A rule of dates, not of this dialog: it moves to the date layer once that has it.
+  static int yearOfThe1900s(const QString& yearText);
 
+  Desktop& desktop_;
   std::string registerPath_;
   PersonEntryDialog& entry_;
   RegisterList list_;
-  SaveOptions saveOptions_;
   RegisterModel* model_;
   RegisterGrid* grid_;
   QLabel* rowNumber_;

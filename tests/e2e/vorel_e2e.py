@@ -289,8 +289,8 @@ def caption(name, day, month, year, sign):
     return f"{name} ({weekday} {day:02d} {FRENCH_MONTHS[month - 1]} {year} - {sign})"
 
 
-
 DUPONT_TITLE = caption("DUPONTDURAND JEAN", 5, 3, 1962, "Poissons")
+
 
 def report_of_second_person(s, main, title, before_ok=None):
     """"&Vorel", the second row of the chooser, OK: the report window with title."""
@@ -301,6 +301,14 @@ def report_of_second_person(s, main, title, before_ok=None):
         before_ok(chooser)
     s.key(chooser, "Return")
     return s.wait_window(title)
+
+
+def fill_entry(s, entry, name, day, month, year):
+    """Types a person into the entry dialog, from field to field with Tab, as a user does."""
+    s.type(entry, name)
+    for value in (day, month, year):
+        s.key(entry, "Tab")
+        s.type(entry, value)
 
 
 def write_two_persons(s):
@@ -323,13 +331,7 @@ def scenario_register(s):
     s.click(editor, 516, 88)  # "Ajouter"
     entry = s.wait_window("Ajouter")
     # Lower case, a hyphen and digits: the name field keeps letters and spaces, in capitals.
-    s.type(entry, "Dupont-Durand jean2")
-    s.key(entry, "Tab")
-    s.type(entry, "5")
-    s.key(entry, "Tab")
-    s.type(entry, "3")
-    s.key(entry, "Tab")
-    s.type(entry, "62")
+    fill_entry(s, entry, "Dupont-Durand jean2", "5", "3", "62")
     s.key(entry, "Return")
     s.wait_gone("Ajouter")
     s.click(editor, 516, 345)  # OK: the close query asks whether to save
@@ -492,13 +494,7 @@ def scenario_screenshots(s, out_dir):
     shot(editor, "register-editor")
     s.click(editor, 516, 88)
     entry = s.wait_window("Ajouter")
-    s.type(entry, "Moreau Helene")
-    s.key(entry, "Tab")
-    s.type(entry, "8")
-    s.key(entry, "Tab")
-    s.type(entry, "9")
-    s.key(entry, "Tab")
-    s.type(entry, "1975")
+    fill_entry(s, entry, "Moreau Helene", "8", "9", "1975")
     time.sleep(0.3)
     shot(entry, "entry-dialog")
     s.key(entry, "Escape")

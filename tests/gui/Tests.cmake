@@ -2,11 +2,13 @@ list(APPEND VOREL_CORE_TEST_SOURCES
 )
 list(APPEND VOREL_GUI_TEST_SOURCES
   gui/DialogDriver.h
+  gui/FileSizeLimit.h
   gui/AboutBoxTest.cpp
   gui/RegisterEditorTest.cpp
   gui/PersonEntryDialogTest.cpp
   gui/PersonChooserTest.cpp
   gui/ReportWindowTest.cpp
+  gui/WindowLayoutTest.cpp
 )
 list(APPEND VOREL_GUI_TEST_CLASSES
   AboutBoxTest
@@ -14,4 +16,5 @@ list(APPEND VOREL_GUI_TEST_CLASSES
   PersonEntryDialogTest
   PersonChooserTest
   ReportWindowTest
+  WindowLayoutTest
 )
