@@ -1,35 +1,38 @@
-// A full disk made real: while a FileSizeLimit lives, this process may not write any file
-// past the given size; the write that would pass it fails with EFBIG, as one on a full disk
-// fails with ENOSPC. Nothing in the program knows.
+// A full disk made real for the length of a scope: the soft limit on the size of the files
+// this process writes is lowered, and SIGXFSZ ignored, so that a write past the limit fails
+// with EFBIG instead of ending the process. Both come back as they were.
 #pragma once
 
-#include <signal.h>
 #include <sys/resource.h>
 
-#include <cstddef>
+#include <csignal>
 
 namespace vorel::test {
 
 class FileSizeLimit {
  public:
-  explicit FileSizeLimit(std::size_t bytes) {
-    ::getrlimit(RLIMIT_FSIZE, &saved_);
-    // Without this the system would end the process instead of failing the write.
-    previous_ = ::signal(SIGXFSZ, SIG_IGN);
+  explicit FileSizeLimit(rlim_t bytes) {
+    if (getrlimit(RLIMIT_FSIZE, &saved_) != 0) return;
+    previous_ = std::signal(SIGXFSZ, SIG_IGN);
     rlimit lowered = saved_;
     lowered.rlim_cur = bytes;
-    ::setrlimit(RLIMIT_FSIZE, &lowered);
+    active_ = setrlimit(RLIMIT_FSIZE, &lowered) == 0;
   }
   ~FileSizeLimit() {
-    ::setrlimit(RLIMIT_FSIZE, &saved_);
-    ::signal(SIGXFSZ, previous_);
+    if (previous_ == SIG_ERR) return;
+    setrlimit(RLIMIT_FSIZE, &saved_);
+    std::signal(SIGXFSZ, previous_);
   }
   FileSizeLimit(const FileSizeLimit&) = delete;
   FileSizeLimit& operator=(const FileSizeLimit&) = delete;
 
+  // False when the limit could not be set: the test would prove nothing.
+  bool active() const { return active_; }
+
  private:
   rlimit saved_{};
-  sighandler_t previous_ = SIG_DFL;
+  void (*previous_)(int) = SIG_ERR;
+  bool active_ = false;
 };
 
 }  // namespace vorel::test
