@@ -339,6 +339,46 @@ class RegisterEditorTest : public QObject {
     QVERIFY(dialogs.answers.empty() && !dialogs.unexpected);
   }
 
+  // Another program saved the register while the editor had it: the editor asks, then adds its
+  // changes to the file as it now is (Oui), replaces it (Non), or stays open (Annuler).
+  void anotherProgramChangedTheRegister() {
+    const struct {
+      Answer answer;
+      bool closed;
+      Persons inFile;
+    } cases[] = {
+        {Answer::Yes, true,
+         Persons{{"ABEL", "01/01/1970"}, {"THEIRS", "02/02/1980"}, {"MINE", "03/03/1990"}}},
+        {Answer::No, true, Persons{{"ABEL", "01/01/1970"}, {"MINE", "03/03/1990"}}},
+        {Answer::Cancel, false, Persons{{"ABEL", "01/01/1970"}, {"THEIRS", "02/02/1980"}}},
+    };
+    for (const auto& c : cases) {
+      Editor e(Persons{{"ABEL", "01/01/1970"}});
+      const std::string path = e.dir.filePath("VOREL.DAT").toStdString();
+      e.desktop.answers = {Answer::Yes, c.answer};
+      // After Annuler, the test closes the editor without saving: "Non" to the save question.
+      if (!c.closed) e.desktop.answers.push_back(Answer::No);
+      bool open = true;
+      ExecWith(e.editor, [&] {
+        EnterPerson(e.entry, "MINE", "3", "3", "1990");
+        e.button("addButton")->click();
+        SaveRegisterFile(path, {{"ABEL", "01/01/1970"}, {"THEIRS", "02/02/1980"}});
+        e.button("okButton")->click();
+        open = e.editor.isVisible();
+        if (open) e.editor.reject();
+      });
+      QCOMPARE(e.desktop.texts().value(1),
+               QString("Le fichier des personnes a été modifié par un autre programme depuis son "
+                       "ouverture. Y ajouter vos modifications ?"));
+      QCOMPARE(!open, c.closed);
+      QCOMPARE(LoadRegisterFile(path).value.persons, c.inFile);
+      if (c.answer == Answer::Yes) {
+        QCOMPARE(e.editor.persons(), c.inFile);
+        QCOMPARE(e.rowNumber().section('/', 1), QString("3"));
+      }
+    }
+  }
+
   void failedSaveKeepsTheDialogOpen() {
     Editor e({});
     RegisterEditor& editor = e.editor;
