@@ -98,7 +98,8 @@ void RegisterEditor::addPerson() {
   entry_.prepare(QStringLiteral("Ajouter"));
   if (entry_.exec() != QDialog::Accepted) return;
 
-  Person person{TextToCell(entry_.name()), enteredDate(yearOfThe1900s(entry_.yearText()))};
+  Person person{TextToCell(entry_.name()),
+                enteredDate(YearOfTypedDate(entry_.yearText().toStdString()))};
   model_->appendPerson([&] { register_.Append(std::move(person)); });
   grid_->setCurrentRow(personCount());
   showRowNumber(personCount());
@@ -122,12 +123,6 @@ void RegisterEditor::modifyPerson() {
   const int year = FieldInteger(entry_.yearText());
   register_.Replace(row - 1, Person{TextToCell(entry_.name()), enteredDate(year)});
   model_->personChanged(row);
-}
-
-// TO MOVE to the date layer (numerology/DateText): see yearOfThe1900s in the header.
-int RegisterEditor::yearOfThe1900s(const QString& yearText) {
-  const int year = FieldInteger(yearText);
-  return yearText.size() < 3 ? year + 1900 : year;
 }
 
 std::string RegisterEditor::enteredDate(int year) const {

@@ -55,10 +55,6 @@ class RegisterEditor : public QDialog {
   void showRowNumber(int row);
   // The entry dialog's date, with year in place of its year field.
   std::string enteredDate(int year) const;
-  // The year of the entry dialog as Add reads it: one or two characters are a year of the
-  // 1900s. A rule of dates, not of this dialog: it moves to the date layer once that has it.
-  static int yearOfThe1900s(const QString& yearText);
-
   // Saves, asking first when another program changed the file; false when the user cancels.
   bool save();
 

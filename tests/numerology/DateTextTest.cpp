@@ -39,6 +39,11 @@ TEST(DateText, BothWays) {
       EXPECT_EQ(date, c.date) << c.text;
     }
   }
+  // A year typed on one or two characters is of the 1900s.
+  const std::pair<const char*, int> typed[] = {{"62", 1962}, {"5", 1905},    {"+5", 1905},
+                                               {"00", 1900}, {"", 1900},     {"962", 962},
+                                               {"0062", 62}, {"1962", 1962}, {"x", 1900}};
+  for (const auto& [text, year] : typed) EXPECT_EQ(YearOfTypedDate(text), year) << text;
   try {
     TextToDate("31/04/1962");
     FAIL();
