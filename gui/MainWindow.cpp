@@ -82,7 +82,7 @@ void MainWindow::editRegister() {
 
 void MainWindow::composeReport() {
   // The chooser shows a copy of the register as it stands, unsaved edits included.
-  personChooser_.fill(registerEditor_.list());
+  personChooser_.fill(registerEditor_.persons());
   if (personChooser_.exec() != QDialog::Accepted) return;
   const Person person = personChooser_.chosenPerson();
   // An invalid date stops here, with the report window as it was.

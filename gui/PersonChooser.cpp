@@ -21,7 +21,7 @@ PersonChooser::PersonChooser(Desktop& desktop) {
   grid_->setObjectName(QStringLiteral("personGrid"));
   grid_->setFont(DialogFont(false));
   grid_->horizontalHeader()->setDefaultSectionSize(132);
-  model_ = new RegisterModel(&list_, this);
+  model_ = new RegisterModel(&persons_, this);
   grid_->setModel(model_);
 
   QPushButton* ok = MakeButton(this, "okButton", QStringLiteral("OK"));
@@ -41,15 +41,15 @@ PersonChooser::PersonChooser(Desktop& desktop) {
 
 PersonChooser::~PersonChooser() = default;
 
-void PersonChooser::fill(const RegisterList& list) {
+void PersonChooser::fill(const std::vector<Person>& persons) {
   const int kept = currentRow_;
-  model_->reset([&] { list_ = list; });
+  model_->reset([&] { persons_ = persons; });
   grid_->setColumnWidths(300, grid_->width() - 100);
-  grid_->setCurrentRow(std::min(kept, list_.PersonCount()));
+  grid_->setCurrentRow(std::min(kept, static_cast<int>(persons_.size())));
 }
 
 Person PersonChooser::chosenPerson() const {
-  return list_.persons.at(static_cast<size_t>(currentRow_ - 1));
+  return persons_.at(static_cast<size_t>(currentRow_ - 1));
 }
 
 }  // namespace vorel

@@ -234,8 +234,7 @@ void ReportWindow::openReport() {
 }
 
 void ReportWindow::loadFile(const std::string& path) {
-  std::string bytes;
-  ReadFileContents(path, bytes, kMaxReportFileSize);
+  const std::string bytes = ReadFile(path, kMaxReportFileSize).Get().bytes;
   BusyCursor busy;
   std::optional<RichDocument> document = ReadRtf(bytes);
   if (!document) {

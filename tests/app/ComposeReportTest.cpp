@@ -46,10 +46,10 @@ class ComposeReportTest : public QObject {
  private slots:
   void init() {
     dir_ = std::make_unique<QTemporaryDir>();
-    RegisterList list;
-    list.persons = {
-        {"MARTIN PAUL HENRI", "14/03/1962"}, {"DUPONT JEAN", "31/04/1962"}, {"BRRR", "01/06/1980"}};
-    SaveRegister(dir_->filePath("VOREL.DAT").toStdString(), list);
+    SaveRegisterFile(dir_->filePath("VOREL.DAT").toStdString(),
+                     {{"MARTIN PAUL HENRI", "14/03/1962"},
+                      {"DUPONT JEAN", "31/04/1962"},
+                      {"BRRR", "01/06/1980"}});
     auto desktop = std::make_unique<test::ScriptedDesktop>();
     dialogs_ = desktop.get();
     windows_ = std::make_unique<ProgramWindows>(
