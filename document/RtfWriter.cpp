@@ -278,6 +278,17 @@ void RtfWriter::Text(std::string_view text, TextKind kind) {
       pos = end;
       continue;
     }
+    // U+00A1 to U+00FF, the accented letters of a French text, are the Windows-1252 bytes of
+    // the same value: no decoding and no table search for most escapes of a report.
+    if ((c == 0xC2 || c == 0xC3) && pos + 1 < text.size()) {
+      const unsigned char next = static_cast<unsigned char>(text[pos + 1]);
+      const unsigned byte = ((c & 0x1Fu) << 6) | (next & 0x3Fu);
+      if ((next & 0xC0) == 0x80 && byte > 0xA0) {
+        HexByte(static_cast<unsigned char>(byte));
+        pos += 2;
+        continue;
+      }
+    }
     const char32_t codePoint = DecodeUtf8(text, pos).value_or(0xFFFD);
     if (codePoint == 0) continue;  // NUL would end the text for many consumers
     if (codePoint == '\\' || codePoint == '{' || codePoint == '}') {

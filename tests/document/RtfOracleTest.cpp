@@ -181,16 +181,21 @@ bool Has(const std::string& props, const std::string& property) {
   return props.find(property) != std::string::npos;
 }
 
+// The document as AbiWord reads it from our RTF.
+std::vector<AbiParagraph> AbiWordReading(const TempDir& dir, const RichDocument& document) {
+  const fs::path rtf = WriteDocument(dir, document);
+  const fs::path out = dir.path() / "rapport.abw";
+  const int status =
+      RunWithTimeout("abiword --to=abw -o " + Quote(out) + " " + Quote(rtf) + " >/dev/null 2>&1");
+  EXPECT_EQ(status, 0) << "abiword failed";
+  return ParseAbw(Slurp(out));
+}
+
 TEST(RtfOracle, AbiWordReadsIndentsFontsWeightsAndColours) {
   if (!HasProgram("abiword")) GTEST_SKIP() << "AbiWord is not installed";
   TempDir dir;
   const RichDocument document = OracleDocument();
-  const fs::path rtf = WriteDocument(dir, document);
-  const fs::path out = dir.path() / "rapport.abw";
-  ASSERT_EQ(
-      RunWithTimeout("abiword --to=abw -o " + Quote(out) + " " + Quote(rtf) + " >/dev/null 2>&1"),
-      0);
-  const std::vector<AbiParagraph> abw = ParseAbw(Slurp(out));
+  const std::vector<AbiParagraph> abw = AbiWordReading(dir, document);
   ASSERT_EQ(abw.size(), document.paragraphs.size());
   for (size_t i = 0; i < abw.size(); ++i) {
     SCOPED_TRACE(i);
@@ -234,12 +239,7 @@ TEST(RtfOracle, AbiWordReadsTabStops) {
                                  {4000, TabKind::Center},
                                  {6000, TabKind::Decimal},
                                  {8000, TabKind::Right, TabLeader::Dots}}};
-  const fs::path rtf = WriteDocument(dir, document);
-  const fs::path out = dir.path() / "rapport.abw";
-  ASSERT_EQ(
-      RunWithTimeout("abiword --to=abw -o " + Quote(out) + " " + Quote(rtf) + " >/dev/null 2>&1"),
-      0);
-  const std::vector<AbiParagraph> abw = ParseAbw(Slurp(out));
+  const std::vector<AbiParagraph> abw = AbiWordReading(dir, document);
   ASSERT_EQ(abw.size(), 1u);
   // Inches from the left edge of the text; the letter is the kind, the digit the leader.
   EXPECT_TRUE(Has(abw[0].props, "tabstops:0.250000in/L0,2.777778in/C0,4.166667in/D0,5.555556in/R1"))
