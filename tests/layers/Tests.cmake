@@ -1,9 +1,12 @@
 # The build keeps the layers apart: a file of a layer that includes a header of a layer it
-# does not link fails to compile. Each probe is one such file, built only by its test.
+# does not link, or a private header of a layer it links, fails to compile. Each probe is one
+# such file, built only by its test.
 set(_probes
   "base:numerology/Numbers.h"
   "numerology:register/RegisterFile.h"
   "document:report/Composition.h"
+  "report:document/private/RtfReader.h"
+  "render:document/private/RtfWriter.h"
   "register:report/Catalogue.h"
   "report:register/RegisterFile.h"
   "system:gui/MainWindow.h"

@@ -1,12 +1,11 @@
 // The RTF writer: header, tables, and paragraphs that state all their properties.
-#include "document/RtfWriter.h"
+#include "document/private/RtfWriter.h"
 
 #include <algorithm>
 #include <array>
 #include <charconv>
 
 #include "base/Cp1252.h"
-#include "document/Rtf.h"
 
 namespace vorel {
 namespace {
@@ -310,10 +309,6 @@ void RtfWriter::Text(std::string_view text, TextKind kind) {
       Unicode(codePoint);
     }
   }
-}
-
-std::string WriteRtf(const RichDocument& document) {
-  return RtfWriter(document).Write();
 }
 
 }  // namespace vorel
