@@ -3,6 +3,7 @@
 set(VOREL_LAYER_SOURCES
   document/RichDocument.cpp
   document/PlainText.cpp
+  document/LongParagraphs.cpp
   document/Rtf.cpp
   document/private/DocumentBuilder.cpp
   document/private/RtfKeywords.cpp

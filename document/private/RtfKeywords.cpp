@@ -106,6 +106,12 @@ constexpr RtfKeyword kKeywords[] = {
     {"cf", A::TextColor},
     {"v", A::Hidden},
     {"caps", A::Caps},
+    // A double strike reads as a strike; \up and \dn, a raise by a measure, are not read.
+    {"strike", A::Strike},
+    {"striked", A::Strike},
+    {"super", A::Script, int(Script::Super)},
+    {"sub", A::Script, int(Script::Sub)},
+    {"nosupersub", A::Script, int(Script::Normal)},
     // Every underline style reads as underline; \ulc is only its colour.
     {"ul", A::Underline},
     {"uld", A::Underline},

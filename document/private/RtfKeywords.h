@@ -42,6 +42,8 @@ enum class RtfAction : std::uint8_t {
   TextColor,
   Hidden,
   Caps,
+  Strike,
+  Script,  // argument: the Script
   // paragraph properties
   Pard,
   LeftIndent,

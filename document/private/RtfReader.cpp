@@ -84,6 +84,8 @@ struct RtfReader::Destination {
     d.Set(A::TextColor, &R::TextColor);
     d.Set(A::Hidden, &R::Hidden);
     d.Set(A::Caps, &R::Caps);
+    d.Set(A::Strike, &R::Strike);
+    d.Set(A::Script, &R::SetScript);
     d.Set(A::Pard, &R::Pard);
     d.Set(A::LeftIndent, &R::LeftIndent);
     d.Set(A::RightIndent, &R::RightIndent);
@@ -446,7 +448,11 @@ void RtfReader::Footnote(int, const RtfToken&) {
   }
   group_.destination = group_.text = &kNote;
   group_.noteMayStart = false;
-  if (notes_.empty()) bodyChars_ = group_.chars;
+  // The mark around a note is often superscript; the note's text stands on the line.
+  if (notes_.empty()) {
+    bodyChars_ = group_.chars;
+    bodyChars_.script = Script::Normal;
+  }
   notes_.push_back(OpenNote{stack_.size(), ++footnotes_, false});
   dirty_ = true;
   Ascii("[");
@@ -523,6 +529,17 @@ void RtfReader::Hidden(int, const RtfToken& token) {
 
 void RtfReader::Caps(int, const RtfToken& token) {
   group_.chars.caps = On(token);
+}
+
+void RtfReader::Strike(int, const RtfToken& token) {
+  group_.chars.strike = On(token);
+  dirty_ = true;
+}
+
+// \super0 and \sub0 end the position, as \nosupersub does.
+void RtfReader::SetScript(int script, const RtfToken& token) {
+  group_.chars.script = On(token) ? static_cast<Script>(script) : Script::Normal;
+  dirty_ = true;
 }
 
 // --- paragraph properties ---
@@ -664,12 +681,14 @@ void RtfReader::BreakInNote() {
   if (noteGap_ == NoteGap::None) noteGap_ = NoteGap::Space;
 }
 
-// After the note's group has closed: the bracket takes the format of the body again.
+// After the note's group has closed: the bracket closes in the note's format, like the one
+// that opened it; the body's own format comes back after it.
 void RtfReader::EndNote() {
-  notes_.pop_back();
   noteGap_ = NoteGap::None;
   BeforeBodyText();
   builder_.Append(']');
+  notes_.pop_back();
+  dirty_ = true;
 }
 
 // --- text ---
@@ -695,6 +714,8 @@ void RtfReader::Refresh() {
   key.bold = chars.bold;
   key.italic = chars.italic;
   key.underline = chars.underline;
+  key.strike = chars.strike;
+  key.script = chars.script;
   if (key == key_) return;
   ApplyKey(key);
 }
@@ -708,6 +729,8 @@ void RtfReader::ApplyKey(const RunKey& key) {
   format.italic = key.italic;
   format.underline = key.underline;
   format.color = key.color;
+  format.strike = key.strike;
+  format.script = key.script;
   builder_.SetFormat(format);
 }
 

@@ -39,6 +39,8 @@ class RtfReader {
     bool underline = false;
     bool hidden = false;
     bool caps = false;
+    bool strike = false;
+    Script script = Script::Normal;
   };
 
   // What a group's content is: each destination is a table of what its keywords, text and
@@ -72,6 +74,8 @@ class RtfReader {
     bool bold = false;
     bool italic = false;
     bool underline = false;
+    bool strike = false;
+    Script script = Script::Normal;
     bool operator==(const RunKey&) const = default;
   };
 
@@ -133,6 +137,8 @@ class RtfReader {
   void TextColor(int, const RtfToken& token);
   void Hidden(int, const RtfToken& token);
   void Caps(int, const RtfToken& token);
+  void Strike(int, const RtfToken& token);
+  void SetScript(int script, const RtfToken& token);
   // paragraph properties
   void Pard(int, const RtfToken&);
   void LeftIndent(int, const RtfToken& token);

@@ -200,6 +200,14 @@ void RtfWriter::SwitchFormat(const CharFormat* from, const CharFormat& to) {
   if (from ? from->italic != to.italic : to.italic) Control(to.italic ? "\\i" : "\\i0");
   if (from ? from->underline != to.underline : to.underline)
     Control(to.underline ? "\\ul" : "\\ulnone");
+  if (from ? from->strike != to.strike : to.strike) Control(to.strike ? "\\strike" : "\\strike0");
+  // A position ends with its own word turned off: other readers pass over \nosupersub.
+  if (from ? from->script != to.script : to.script != Script::Normal) {
+    if (from && from->script == Script::Super) Control("\\super0");
+    if (from && from->script == Script::Sub) Control("\\sub0");
+    if (to.script == Script::Super) Control("\\super");
+    if (to.script == Script::Sub) Control("\\sub");
+  }
 }
 
 void RtfWriter::NewLine() {
