@@ -5,6 +5,7 @@ list(APPEND VOREL_CORE_BENCH_SOURCES
   RtfBench.cpp
 )
 list(APPEND VOREL_GUI_BENCH_SOURCES
+  BigDocumentBench.cpp
   RegisterDialogsBench.cpp
   WindowsBench.cpp
 )
