@@ -1,24 +1,22 @@
 // The owner of the windows.
 #include "app/ProgramWindows.h"
 
+#include "base/ProfileFile.h"
 #include "gui/AboutBox.h"
-#include "gui/Desktop.h"
 #include "gui/Guard.h"
+#include "gui/HelpWindow.h"
 #include "gui/MainWindow.h"
 #include "gui/PersonChooser.h"
 #include "gui/PersonEntryDialog.h"
+#include "gui/QtDesktop.h"
 #include "gui/RegisterEditor.h"
 #include "gui/ReportWindow.h"
-#include "register/RegisterFile.h"
+#include "register/Register.h"
 #include "report/Catalogue.h"
 #include "system/ProgramPaths.h"
 
 namespace vorel {
 namespace {
-
-void Note(std::vector<std::string>* log, const char* what) {
-  if (log) log->emplace_back(what);
-}
 
 std::string ProgramDirectory(const StartupOptions& options) {
   std::string dir = options.programDir.empty() ? ExecutableDirectory() : options.programDir;
@@ -28,39 +26,32 @@ std::string ProgramDirectory(const StartupOptions& options) {
 
 }  // namespace
 
-ProgramWindows::ProgramWindows(const StartupOptions& options, std::vector<std::string>* log)
+ProgramWindows::ProgramWindows(const StartupOptions& options, std::unique_ptr<Desktop> desktop)
     : registerPath_(RegisterFilePath(ProgramDirectory(options))),
-      helpFile_(HelpFilePath(ProgramDirectory(options))) {
-  CurrentDesktop().SetHelpFile(QString::fromStdString(helpFile_));
-
+      helpFile_(HelpFilePath(ProgramDirectory(options))),
+      settingsPath_(ProfileFile::DefaultPath()),
+      helpWindow_(std::make_unique<HelpWindow>(QString::fromStdString(helpFile_))),
+      desktop_(desktop ? std::move(desktop) : std::make_unique<QtDesktop>(*helpWindow_)),
+      register_(std::make_unique<Register>(registerPath_)) {
   // Each window gets those it works with when it is made, so they are made from the last
   // of the order to the first; their creation steps then run in the order of the program.
-  aboutBox_ = std::make_unique<AboutBox>();
-  reportWindow_ = std::make_unique<ReportWindow>();
-  personChooser_ = std::make_unique<PersonChooser>();
-  personEntry_ = std::make_unique<PersonEntryDialog>();
-  registerEditor_ = std::make_unique<RegisterEditor>(registerPath_, *personEntry_);
-  mainWindow_ =
-      std::make_unique<MainWindow>(*registerEditor_, *personChooser_, *reportWindow_, *aboutBox_);
+  Desktop& d = *desktop_;
+  aboutBox_ = std::make_unique<AboutBox>(d);
+  reportWindow_ = std::make_unique<ReportWindow>(d, settingsPath_);
+  personChooser_ = std::make_unique<PersonChooser>(d);
+  personEntry_ = std::make_unique<PersonEntryDialog>(d);
+  registerEditor_ = std::make_unique<RegisterEditor>(d, *register_, *personEntry_);
+  mainWindow_ = std::make_unique<MainWindow>(d, settingsPath_, *registerEditor_, *personChooser_,
+                                             *reportWindow_, *aboutBox_);
 
-  RunGuarded([this] { mainWindow_->restorePlacement(); });
-  Note(log, "MainWindow");
-  RunGuarded([this] { registerEditor_->loadRegister(); });
-  Note(log, "RegisterEditor");
-  Note(log, "PersonEntryDialog");
-  Note(log, "PersonChooser");
-  RunGuarded([this] { reportWindow_->restorePlacement(); });
-  Note(log, "ReportWindow");
-  for (CatalogueId id : kAllCatalogues) {
-    LoadCatalogue(id);
-    Note(log, CatalogueName(id));
-  }
-  Note(log, "AboutBox");
+  RunGuarded(d, [this] { mainWindow_->restorePlacement(); });
+  RunGuarded(d, [this] { registerEditor_->loadRegister(); });
+  // The person entry and the chooser have no creation step.
+  RunGuarded(d, [this] { reportWindow_->restorePlacement(); });
+  for (CatalogueId id : kAllCatalogues) LoadCatalogue(id);
+  // Nor has the about dialog.
 }
 
-ProgramWindows::~ProgramWindows() {
-  // The help window lives with the program's other windows.
-  CurrentDesktop().CloseHelp();
-}
+ProgramWindows::~ProgramWindows() = default;
 
 }  // namespace vorel

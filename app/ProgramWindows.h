@@ -1,18 +1,22 @@
-// The one object that owns every window of the program. The windows are made once, each
-// given the windows it works with, and live until this object goes.
+// The one object that owns every window of the program, the desktop they use and the help
+// window behind it. The windows are made once, each given what it works with, and live until
+// this object goes.
 #pragma once
 
 #include <QString>
 #include <memory>
 #include <string>
-#include <vector>
+
+#include "gui/Desktop.h"
 
 namespace vorel {
 
 class AboutBox;
+class HelpWindow;
 class MainWindow;
 class PersonChooser;
 class PersonEntryDialog;
+class Register;
 class RegisterEditor;
 class ReportWindow;
 
@@ -28,8 +32,8 @@ class ProgramWindows {
   // Runs each window's creation step in the fixed order: main window (placement), register
   // editor (the register file), person entry, chooser, report window (placement), the five
   // catalogues, about dialog. A step's error is shown and the next one runs all the same.
-  // log, when given, receives the name of each window as its step runs.
-  explicit ProgramWindows(const StartupOptions& options, std::vector<std::string>* log = nullptr);
+  // desktop: the boxes and dialogs the windows use; the real desktop when null.
+  explicit ProgramWindows(const StartupOptions& options, std::unique_ptr<Desktop> desktop = {});
   ~ProgramWindows();
 
   MainWindow& mainWindow() const { return *mainWindow_; }
@@ -38,15 +42,24 @@ class ProgramWindows {
   PersonChooser& personChooser() const { return *personChooser_; }
   ReportWindow& reportWindow() const { return *reportWindow_; }
   AboutBox& aboutBox() const { return *aboutBox_; }
+  HelpWindow& helpWindow() const { return *helpWindow_; }
+  Desktop& desktop() const { return *desktop_; }
+  Register& persons() const { return *register_; }
 
-  // The register file and the help document the lookups found.
+  // The register file, the help document and the settings file the windows use.
   const std::string& registerPath() const { return registerPath_; }
   const std::string& helpFile() const { return helpFile_; }
+  const std::string& settingsPath() const { return settingsPath_; }
 
  private:
   std::string registerPath_;
   std::string helpFile_;
-  // Declared so that a window is destroyed before those it works with.
+  std::string settingsPath_;
+  // Declared so that each is destroyed before what it works with: the windows before the
+  // desktop, the desktop before the help window it shows.
+  std::unique_ptr<HelpWindow> helpWindow_;
+  std::unique_ptr<Desktop> desktop_;
+  std::unique_ptr<Register> register_;
   std::unique_ptr<AboutBox> aboutBox_;
   std::unique_ptr<ReportWindow> reportWindow_;
   std::unique_ptr<PersonChooser> personChooser_;

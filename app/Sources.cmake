@@ -1,5 +1,6 @@
-# The start-up sequence and the owner of the windows.
+# The start-up sequence, the application's defaults and the owner of the windows.
 set(VOREL_LAYER_SOURCES
+  app/ApplicationDefaults.cpp
   app/ProgramWindows.cpp
   app/Startup.cpp
 )

@@ -6,33 +6,26 @@
 #include <optional>
 
 #include "gui/BusyCursor.h"
+#include "gui/Desktop.h"
 #include "gui/LogoWindow.h"
 #include "gui/MainWindow.h"
 #include "gui/SplashWindow.h"
 #include "gui/TimedWait.h"
 
 namespace vorel {
-namespace {
 
-void Note(std::vector<std::string>* log, const char* what) {
-  if (log) log->emplace_back(what);
-}
-
-}  // namespace
-
-int RunStartup(QApplication& app, const StartupOptions& options, std::vector<std::string>* log) {
+int RunStartup(QApplication& app, const StartupOptions& options, std::unique_ptr<Desktop> desktop) {
   std::optional<BusyCursor> busy(std::in_place);
 
   auto logo = std::make_unique<LogoWindow>();
-  logo->timedWait().SetInterval(options.logoInterval);
+  logo->timedWait().setInterval(options.logoInterval);
   logo->show();
   logo->repaint();
-  Note(log, "Logo");
-  logo->timedWait().Wait();
+  logo->timedWait().wait();
 
   QCoreApplication::setApplicationName(QStringLiteral("Vorel"));
 
-  ProgramWindows windows(options, log);
+  ProgramWindows windows(options, std::move(desktop));
 
   logo->hide();
   logo.reset();
@@ -42,18 +35,16 @@ int RunStartup(QApplication& app, const StartupOptions& options, std::vector<std
     auto splash = std::make_unique<SplashWindow>();
     // A file that is not a picture is skipped as silently as a missing one.
     if (splash->loadPicture(options.splashFile)) {
-      splash->timedWait().SetInterval(options.splashInterval);
+      splash->timedWait().setInterval(options.splashInterval);
       splash->show();
       splash->repaint();
-      Note(log, "Splash");
-      splash->timedWait().Wait();
+      splash->timedWait().wait();
       splash->hide();
     }
   }
 
   busy.reset();
   windows.mainWindow().show();
-  Note(log, "MainLoop");
   return app.exec();
 }
 

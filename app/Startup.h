@@ -1,8 +1,7 @@
 // The start-up sequence: logo, the windows, splash, main loop.
 #pragma once
 
-#include <string>
-#include <vector>
+#include <memory>
 
 #include "app/ProgramWindows.h"
 
@@ -11,9 +10,8 @@ class QApplication;
 namespace vorel {
 
 // Busy cursor, logo and its wait, title, the windows, splash, default cursor, main loop.
-// Returns the main loop's exit code. log as for ProgramWindows, plus "Logo", "Splash" and
-// "MainLoop" at the steps they mark.
+// Returns the main loop's exit code. desktop as for ProgramWindows.
 int RunStartup(QApplication& app, const StartupOptions& options,
-               std::vector<std::string>* log = nullptr);
+               std::unique_ptr<Desktop> desktop = {});
 
 }  // namespace vorel

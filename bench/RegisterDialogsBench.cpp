@@ -9,7 +9,7 @@
 #include <memory>
 #include <random>
 
-#include "gui/MainWindow.h"
+#include "gui/Desktop.h"
 #include "gui/PersonChooser.h"
 #include "gui/PersonEntryDialog.h"
 #include "gui/RegisterEditor.h"
@@ -18,54 +18,70 @@
 namespace vorel {
 namespace {
 
-RegisterList RandomPersons(size_t count) {
+std::vector<Person> RandomPersons(size_t count) {
   static const char* surnames[] = {"MARTIN",  "BERNARD", "DUBOIS", "THOMAS", "ROBERT",
                                    "RICHARD", "PETIT",   "DURAND", "LEROY",  "MOREAU"};
   std::mt19937 random(7);
-  RegisterList list;
-  list.persons.reserve(count);
+  std::vector<Person> list;
+  list.reserve(count);
   for (size_t i = 0; i < count; ++i) {
     char date[11];
     std::snprintf(date, sizeof date, "%02u/%02u/%04u", unsigned(random() % 28 + 1),
                   unsigned(random() % 12 + 1), unsigned(1900 + random() % 120));
-    list.persons.push_back(
-        {std::string(surnames[random() % 10]) + " " + std::to_string(random() % 100000) +
-             " JEAN PIERRE",  // past the short-string size, as most real names are
-         date});
+    list.push_back({std::string(surnames[random() % 10]) + " " + std::to_string(random() % 100000) +
+                        " JEAN PIERRE",  // past the short-string size, as most real names are
+                    date});
   }
   return list;
 }
 
+// A desktop that asks nothing: the benchmarks show no box.
+class SilentDesktop : public Desktop {
+ public:
+  Answer showBox(const BoxRequest&) override { return Answer::No; }
+  std::optional<QString> askFileName(QWidget*, const FileRequest&) override { return {}; }
+  std::optional<int> askPrint(QWidget*, QPrinter&, HelpTopic) override { return {}; }
+  void showHelp(HelpTopic) override {}
+  void openUrl(const QString&) override {}
+  QSize primaryScreenSize() const override { return {1024, 768}; }
+};
+
 // An editor loaded from a register file of count persons.
 struct LoadedEditor {
-  explicit LoadedEditor(size_t count) : fichier(dir.filePath("VOREL.DAT").toStdString(), saisie) {
-    RegisterList list = RandomPersons(count);
-    SaveRegister(dir.filePath("VOREL.DAT").toStdString(), list);
-    fichier.loadRegister();
+  explicit LoadedEditor(size_t count)
+      : persons(dir.filePath("VOREL.DAT").toStdString()),
+        entry(desktop),
+        editor(desktop, persons, entry) {
+    SaveRegisterFile(dir.filePath("VOREL.DAT").toStdString(), RandomPersons(count));
+    editor.loadRegister();
   }
   QTemporaryDir dir;
-  PersonEntryDialog saisie;
-  RegisterEditor fichier;
+  SilentDesktop desktop;
+  Register persons;
+  PersonEntryDialog entry;
+  RegisterEditor editor;
 };
 
 void BM_FillChooser(benchmark::State& state) {
-  const RegisterList list = RandomPersons(state.range(0));
-  PersonChooser choixP;
-  for (auto _ : state) choixP.fill(list);
+  const std::vector<Person> list = RandomPersons(state.range(0));
+  SilentDesktop desktop;
+  PersonChooser chooser(desktop);
+  for (auto _ : state) chooser.fill(list);
   state.SetItemsProcessed(state.iterations() * state.range(0));
 }
 BENCHMARK(BM_FillChooser)->Arg(10'000)->Arg(100'000)->Unit(benchmark::kMillisecond);
 
 void BM_FillNewChooser(benchmark::State& state) {
   // The first showing: nothing to reuse from an earlier copy.
-  const RegisterList list = RandomPersons(state.range(0));
+  const std::vector<Person> list = RandomPersons(state.range(0));
+  SilentDesktop desktop;
   for (auto _ : state) {
     state.PauseTiming();
-    auto choixP = std::make_unique<PersonChooser>();
+    auto chooser = std::make_unique<PersonChooser>(desktop);
     state.ResumeTiming();
-    choixP->fill(list);
+    chooser->fill(list);
     state.PauseTiming();
-    choixP.reset();
+    chooser.reset();
     state.ResumeTiming();
   }
 }
@@ -83,16 +99,18 @@ class PaintWatch : public QObject {
 
 void BM_OpenEditor(benchmark::State& state) {
   LoadedEditor editor(state.range(0));
-  RegisterEditor& f = editor.fichier;
+  RegisterEditor& dialog = editor.editor;
   PaintWatch watch;
-  f.findChild<RegisterGrid*>(QStringLiteral("personGrid"))->viewport()->installEventFilter(&watch);
+  dialog.findChild<RegisterGrid*>(QStringLiteral("personGrid"))
+      ->viewport()
+      ->installEventFilter(&watch);
   for (auto _ : state) {
     // From the show to the first paint of the rows, as the user waits for it.
     const int before = watch.paints;
-    f.show();
+    dialog.show();
     while (watch.paints == before) QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
     state.PauseTiming();
-    f.hide();
+    dialog.hide();
     QCoreApplication::processEvents();
     state.ResumeTiming();
   }
@@ -105,11 +123,11 @@ void BM_OpenNewEditor(benchmark::State& state) {
     state.PauseTiming();
     auto editor = std::make_unique<LoadedEditor>(state.range(0));
     PaintWatch watch;
-    editor->fichier.findChild<RegisterGrid*>(QStringLiteral("personGrid"))
+    editor->editor.findChild<RegisterGrid*>(QStringLiteral("personGrid"))
         ->viewport()
         ->installEventFilter(&watch);
     state.ResumeTiming();
-    editor->fichier.show();
+    editor->editor.show();
     while (watch.paints == 0) QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
     state.PauseTiming();
     editor.reset();
@@ -121,7 +139,7 @@ BENCHMARK(BM_OpenNewEditor)->Arg(100'000)->Iterations(10)->Unit(benchmark::kMill
 void BM_EditorStartup(benchmark::State& state) {
   // The editor's creation: loading the file and handing the list to the grid.
   LoadedEditor editor(state.range(0));
-  for (auto _ : state) editor.fichier.loadRegister();
+  for (auto _ : state) editor.editor.loadRegister();
 }
 BENCHMARK(BM_EditorStartup)->Arg(100'000)->Unit(benchmark::kMillisecond);
 
@@ -129,9 +147,9 @@ void BM_EditorSort(benchmark::State& state) {
   LoadedEditor editor(state.range(0));
   for (auto _ : state) {
     state.PauseTiming();
-    editor.fichier.loadRegister();  // back to the unsorted file
+    editor.editor.loadRegister();  // back to the unsorted file
     state.ResumeTiming();
-    editor.fichier.sortRegister();
+    editor.editor.sortRegister();
   }
 }
 BENCHMARK(BM_EditorSort)->Arg(100'000)->Unit(benchmark::kMillisecond);
@@ -139,9 +157,9 @@ BENCHMARK(BM_EditorSort)->Arg(100'000)->Unit(benchmark::kMillisecond);
 void BM_EditorDeleteMiddle(benchmark::State& state) {
   LoadedEditor editor(state.range(0));
   for (auto _ : state) {
-    editor.fichier.findChild<RegisterGrid*>(QStringLiteral("personGrid"))
-        ->setCurrentRow(editor.fichier.personCount() / 2);
-    editor.fichier.deletePerson();
+    editor.editor.findChild<RegisterGrid*>(QStringLiteral("personGrid"))
+        ->setCurrentRow(editor.editor.personCount() / 2);
+    editor.editor.deletePerson();
   }
 }
 BENCHMARK(BM_EditorDeleteMiddle)->Arg(100'000)->Unit(benchmark::kMillisecond);

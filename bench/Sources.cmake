@@ -3,6 +3,7 @@ list(APPEND VOREL_CORE_BENCH_SOURCES
   NumbersBench.cpp
   RegisterBench.cpp
   RtfBench.cpp
+  ThemeAndCoupleBench.cpp
 )
 list(APPEND VOREL_GUI_BENCH_SOURCES
   BigDocumentBench.cpp

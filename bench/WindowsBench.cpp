@@ -7,16 +7,33 @@
 #include "document/Rtf.h"
 
 #include "ReportSample.h"
+#include "app/ApplicationDefaults.h"
 #include "app/Startup.h"
 #include "base/FileIO.h"
+#include "base/ProfileFile.h"
 #include "gui/Desktop.h"
-#include "gui/Dialogs.h"
 #include "gui/MainWindow.h"
 #include "gui/ReportWindow.h"
 #include "report/Composition.h"
 
 namespace vorel {
 namespace {
+
+// The open dialog answers with one file, as a user would pick it; the save question "Non";
+// nothing else is asked.
+class OpenFile : public Desktop {
+ public:
+  explicit OpenFile(QString path = {}) : path_(std::move(path)) {}
+  Answer showBox(const BoxRequest&) override { return Answer::No; }
+  std::optional<QString> askFileName(QWidget*, const FileRequest&) override { return path_; }
+  std::optional<int> askPrint(QWidget*, QPrinter&, HelpTopic) override { return std::nullopt; }
+  void showHelp(HelpTopic) override {}
+  void openUrl(const QString&) override {}
+  QSize primaryScreenSize() const override { return {1024, 768}; }
+
+ private:
+  QString path_;
+};
 
 // Every window created in its order, each running its creation handler, and the main window
 // shown: what the start-up costs besides its 2,000 ms logo wait.
@@ -33,7 +50,8 @@ BENCHMARK(BM_CreateWindowsAndShowMain)->Unit(benchmark::kMillisecond);
 
 void BM_ShowReportInWindow(benchmark::State& state) {
   InitResources();
-  ReportWindow window;
+  OpenFile desktop;
+  ReportWindow window(desktop, ProfileFile::DefaultPath());
   const Report report = ComposeReport("MARTIN PAUL HENRI", "14/03/1962", FrenchLocaleNames());
   for (auto _ : state) {
     window.showReport(report);
@@ -42,19 +60,6 @@ void BM_ShowReportInWindow(benchmark::State& state) {
 }
 BENCHMARK(BM_ShowReportInWindow)->Unit(benchmark::kMillisecond);
 
-// The open dialog answers with one file, as a user would pick it; the save question "Non".
-class OpenFile : public Desktop {
- public:
-  explicit OpenFile(QString path) : path_(std::move(path)), override_(*this) {}
-  Answer ShowBox(const BoxRequest&) override { return Answer::No; }
-  std::optional<QString> AskFileName(QWidget*, const FileRequest&) override { return path_; }
-  std::optional<int> AskPrint(QWidget*, QPrinter&, int) override { return std::nullopt; }
-
- private:
-  QString path_;
-  DesktopOverride override_;
-};
-
 // "&Ouvrir" on a 1 MB report: read, decoded and laid into the window.
 void BM_OpenOneMegabyteReport(benchmark::State& state) {
   InitResources();
@@ -62,8 +67,8 @@ void BM_OpenOneMegabyteReport(benchmark::State& state) {
   const QString path = dir.filePath("big.RTF");
   const std::string rtf = WriteRtf(bench::ReportLikeDocument(1 << 20));
   ReplaceFileContents(path.toStdString(), rtf);
-  OpenFile hook(path);
-  ReportWindow window;
+  OpenFile desktop(path);
+  ReportWindow window(desktop, ProfileFile::DefaultPath());
   for (auto _ : state) {
     window.openReport();
     QCoreApplication::processEvents();

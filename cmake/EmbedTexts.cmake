@@ -1,19 +1,18 @@
-# Writes OUTPUT: each INPUT_DIR/NAME.txt as a byte array and a std::string_view
-# vorel::texts::k<Name> over it. A byte array has no length limit, where a string literal
-# over 64 KiB is refused by some compilers.
+# Writes OUTPUT: for each entry Name=file of CATALOGUES (comma-separated), INPUT_DIR/file.txt
+# as a byte array and a std::string_view vorel::texts::kName over it. A byte array has no
+# length limit, where a string literal over 64 KiB is refused by some compilers.
 set(body "// Generated at build time from report/texts/*.txt: do not edit.\n#include <string_view>\n\nnamespace vorel::texts {\n")
-string(REPLACE "," ";" NAMES "${NAMES}")
-foreach(name ${NAMES})
-  file(READ ${INPUT_DIR}/${name}.txt hex HEX)
+string(REPLACE "," ";" CATALOGUES "${CATALOGUES}")
+foreach(catalogue ${CATALOGUES})
+  string(REGEX REPLACE "=.*" "" name ${catalogue})
+  string(REGEX REPLACE ".*=" "" file ${catalogue})
+  file(READ ${INPUT_DIR}/${file}.txt hex HEX)
   string(LENGTH "${hex}" hexLength)
   math(EXPR size "${hexLength} / 2")
   string(REGEX REPLACE "([0-9a-f][0-9a-f])" "'\\\\x\\1'," bytes "${hex}")
   string(REGEX REPLACE "(('\\\\x..',){16})" "\\1\n" bytes "${bytes}")
-  string(SUBSTRING ${name} 0 1 first)
-  string(TOUPPER ${first} first)
-  string(SUBSTRING ${name} 1 -1 rest)
-  string(APPEND body "namespace {\nconst char k${first}${rest}Bytes[] = {\n${bytes}'\\0'};\n}  // namespace\n")
-  string(APPEND body "extern const std::string_view k${first}${rest}(k${first}${rest}Bytes, ${size});\n\n")
+  string(APPEND body "namespace {\nconst char k${name}Bytes[] = {\n${bytes}'\\0'};\n}  // namespace\n")
+  string(APPEND body "extern const std::string_view k${name}(k${name}Bytes, ${size});\n\n")
 endforeach()
 string(APPEND body "}  // namespace vorel::texts\n")
 file(WRITE ${OUTPUT}.tmp "${body}")

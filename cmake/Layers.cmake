@@ -11,10 +11,10 @@
 # compiles in document/ and nowhere above it.
 function(vorel_layer layer)
   set(VOREL_LAYER_SOURCES)
-  include(${CMAKE_SOURCE_DIR}/${layer}/Sources.cmake)
+  include(${PROJECT_SOURCE_DIR}/${layer}/Sources.cmake)
   set(target vorel_${layer})
   add_library(${target} STATIC ${VOREL_LAYER_SOURCES})
-  set(source ${CMAKE_SOURCE_DIR}/${layer})
+  set(source ${PROJECT_SOURCE_DIR}/${layer})
   set(view ${CMAKE_BINARY_DIR}/layer-views/public/${layer})
   file(REMOVE_RECURSE ${view})
   file(MAKE_DIRECTORY ${view}/${layer})

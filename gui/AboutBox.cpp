@@ -8,6 +8,7 @@
 #include <QPushButton>
 
 #include "gui/DialogLook.h"
+#include "gui/Layouts.h"
 #include "gui/UrlLabel.h"
 #include "report/Publisher.h"
 
@@ -30,43 +31,37 @@ class BevelPanel : public QFrame {
 
 }  // namespace
 
-AboutBox::AboutBox()
+AboutBox::AboutBox(Desktop& desktop)
     : QDialog(nullptr, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                            Qt::MSWindowsFixedSizeDialogHint) {
   setObjectName(QStringLiteral("aboutBox"));
   setWindowTitle(QStringLiteral("A propos"));
-  setFixedSize(298, 221);
+  setFixedSize(kAboutBoxLayout.client);
   setFont(DialogFont(false));
 
   auto* panel = new BevelPanel(this);
   panel->setObjectName(QStringLiteral("panel"));
-  panel->setGeometry(8, 8, 281, 169);
 
   auto* icon = new QLabel(panel);
   icon->setObjectName(QStringLiteral("programIcon"));
-  icon->setGeometry(8, 8, 65, 57);
   icon->setPixmap(QPixmap(QStringLiteral(":/vorel/icon.png")));
   icon->setScaledContents(true);
 
-  QLabel* product = MakeLabel(panel, "productName", QStringLiteral("Vorel"), 88, 16);
+  QLabel* product = MakeLabel(panel, "productName", QStringLiteral("Vorel"));
   product->setFont(DialogFont(true));
   QPalette black = product->palette();
   black.setColor(QPalette::WindowText, Qt::black);
   product->setPalette(black);
-  product->adjustSize();
 
-  MakeLabel(panel, "version", QStringLiteral("Version 2.0 - 32 bits"), 88, 40);
-  MakeLabel(panel, "authorship", QStringLiteral("Conçu et édité par l'Atelier Vorel, 1997-2026"), 8,
-            80);
+  MakeLabel(panel, "version", QStringLiteral("Version 2.0 - 32 bits"));
+  MakeLabel(panel, "authorship", QStringLiteral("Conçu et édité par l'Atelier Vorel, 1997-2026"));
 
   auto* comments = new QLabel(QStringLiteral("pour Windows 95 et supérieur"), panel);
   comments->setObjectName(QStringLiteral("comments"));
-  comments->setGeometry(8, 104, 249, 17);
   comments->setWordWrap(true);
 
-  auto* link = new UrlLabel(panel);
+  auto* link = new UrlLabel(desktop, panel);
   link->setObjectName(QStringLiteral("link"));
-  link->setGeometry(8, 129, 160, 22);
   QFont linkFont(QStringLiteral("Arial"));
   linkFont.setPixelSize(19);
   linkFont.setUnderline(true);
@@ -77,10 +72,10 @@ AboutBox::AboutBox()
 
   auto* ok = new QPushButton(QStringLiteral("OK"), this);
   ok->setObjectName(QStringLiteral("okButton"));
-  ok->setGeometry(111, 188, 75, 25);
   ok->setDefault(true);
   connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-  InstallHelpKey(*this);
+  ApplyLayout(*this, kAboutBoxLayout);
+  InstallHelpKey(*this, desktop);
   KeepCentredOnScreen(*this);
 }
 

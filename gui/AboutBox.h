@@ -5,11 +5,13 @@
 
 namespace vorel {
 
+class Desktop;
+
 class AboutBox : public QDialog {
   Q_OBJECT
 
  public:
-  AboutBox();
+  explicit AboutBox(Desktop& desktop);
 };
 
 }  // namespace vorel

@@ -1,192 +1,21 @@
-// The real desktop through Qt, and the seam that lets a test stand in for it.
+// The boxes every window shows, in the words and titles of the program.
 #include "gui/Desktop.h"
 
-#include <QAbstractButton>
-#include <QApplication>
-#include <QClipboard>
-#include <QDesktopServices>
-#include <QDialogButtonBox>
-#include <QFileDialog>
-#include <QIcon>
-#include <QKeyEvent>
-#include <QLibraryInfo>
-#include <QLocale>
-#include <QMessageBox>
-#include <QPrintDialog>
-#include <QPrinter>
-#include <QPrinterInfo>
-#include <QPushButton>
-#include <QScreen>
-#include <QTranslator>
-#include <QUrl>
-
-#include "gui/DialogLook.h"
-#include "gui/HelpWindow.h"
-#include "render/ReportFonts.h"
-
-static void InitVorelQrc() {
-  Q_INIT_RESOURCE(vorel);
-}
+#include "base/Error.h"
 
 namespace vorel {
-namespace {
 
-Desktop* gCurrent = nullptr;
-
-// Ctrl+C copies a box's title, text and buttons, as on the desktop the program comes from,
-// so a user can paste an error message into a mail.
-class MessageBox : public QMessageBox {
- public:
-  MessageBox(Icon icon, const QString& title, const QString& text,
-             StandardButtons buttons = NoButton)
-      : QMessageBox(icon, title, text, buttons) {
-    InstallHelpKey(*this);
-    KeepCentredOnScreen(*this);
-  }
-
- protected:
-  void keyPressEvent(QKeyEvent* event) override {
-    if (event->matches(QKeySequence::Copy)) {
-      const QString rule = QStringLiteral("---------------------------\n");
-      QString buttons;
-      for (QAbstractButton* b : this->buttons())
-        buttons += b->text().remove(QLatin1Char('&')) + "   ";
-      QGuiApplication::clipboard()->setText(rule + windowTitle() + "\n" + rule + text() + "\n" +
-                                            rule + buttons.trimmed() + "\n" + rule);
-      event->accept();
-      return;
-    }
-    QMessageBox::keyPressEvent(event);
-  }
-};
-
-// Our dialogs keep the widget-based look everywhere, so they carry our Help button; F1 opens
-// the same topic, with or without the button.
-void AddHelp(QDialog& dialog, int helpContext, bool button) {
-  if (helpContext <= 0) return;
-  InstallHelpKey(dialog, helpContext);
-  if (!button) return;
-  auto* box = dialog.findChild<QDialogButtonBox*>();
-  if (!box) return;
-  QPushButton* help = box->addButton(QDialogButtonBox::Help);
-  help->setText(QStringLiteral("&Aide"));
-  help->setIcon(QIcon());  // the style's help picture reads as a cross beside "Annuler"
-  QObject::connect(help, &QPushButton::clicked, [helpContext] { ShowHelpTopic(helpContext); });
+void Desktop::showError(const QString& message) {
+  const QString text = QString::fromStdString(ErrorBoxText(message.toStdString()));
+  showBox({BoxKind::Error, QStringLiteral("Vorel"), text});
 }
 
-}  // namespace
-
-Desktop::Desktop() = default;
-Desktop::~Desktop() = default;
-
-Answer Desktop::ShowBox(const BoxRequest& request) {
-  if (request.kind != BoxKind::Confirmation) {
-    const auto icon = request.kind == BoxKind::Error ? QMessageBox::Critical : QMessageBox::Warning;
-    MessageBox box(icon, request.title, request.text, QMessageBox::Ok);
-    box.button(QMessageBox::Ok)->setText(QStringLiteral("OK"));
-    box.exec();
-    return Answer::Ok;
-  }
-  MessageBox box(QMessageBox::Question, request.title, request.text);
-  QPushButton* yes = box.addButton(QStringLiteral("&Oui"), QMessageBox::YesRole);
-  QPushButton* no = box.addButton(QStringLiteral("&Non"), QMessageBox::NoRole);
-  QPushButton* cancel = box.addButton(QStringLiteral("Annuler"), QMessageBox::RejectRole);
-  box.setDefaultButton(yes);
-  box.setEscapeButton(cancel);
-  box.exec();
-  if (box.clickedButton() == yes) return Answer::Yes;
-  if (box.clickedButton() == no) return Answer::No;
-  return Answer::Cancel;
+Answer Desktop::askConfirmation(const QString& question) {
+  return showBox({BoxKind::Confirmation, QStringLiteral("Confirmation"), question});
 }
 
-std::optional<QString> Desktop::AskFileName(QWidget* parent, const FileRequest& request) {
-  QFileDialog dialog(parent, request.title);
-  dialog.setOption(QFileDialog::DontUseNativeDialog, true);
-  dialog.setNameFilter(request.filter);
-  dialog.setDefaultSuffix(request.defaultSuffix);
-  if (request.save) {
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setFileMode(QFileDialog::AnyFile);
-  } else {
-    dialog.setAcceptMode(QFileDialog::AcceptOpen);
-    dialog.setFileMode(QFileDialog::ExistingFile);
-  }
-  if (!request.initialPath.isEmpty()) dialog.selectFile(request.initialPath);
-  AddHelp(dialog, request.helpContext, request.helpButton);
-  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
-  return dialog.selectedFiles().first();
-}
-
-std::optional<int> Desktop::AskPrint(QWidget* parent, QPrinter& printer, int helpContext) {
-  QPrintDialog dialog(&printer, parent);
-  QAbstractPrintDialog::PrintDialogOptions options = QAbstractPrintDialog::PrintShowPageSize;
-  // Without any printer installed, printing to a file is the only way to print at all.
-  if (QPrinterInfo::availablePrinters().isEmpty()) options |= QAbstractPrintDialog::PrintToFile;
-  dialog.setOptions(options);
-  // Offered only what the printing honours: each copy whole, one after the other, in order.
-  // The toolkit shows some of these whatever the options say, so they go where nothing shows.
-  auto* unused = new QWidget(&dialog);
-  unused->hide();
-  for (const char* name :
-       {"gbPrintRange", "pageSetLabel", "pageSetCombo", "collate", "outputIcon", "reverse"})
-    if (auto* option = dialog.findChild<QWidget*>(QString::fromLatin1(name)))
-      option->setParent(unused);
-  AddHelp(dialog, helpContext, true);
-  if (dialog.exec() != QDialog::Accepted) return std::nullopt;
-  return std::max(1, printer.copyCount());
-}
-
-void Desktop::ShowHelp(int topic) {
-  if (!help_) help_ = std::make_unique<HelpWindow>(helpFile_);
-  if (topic <= 0)
-    help_->ShowContents();
-  else
-    help_->ShowTopic(topic);
-}
-
-void Desktop::CloseHelp() {
-  help_.reset();
-}
-
-void Desktop::OpenUrl(const QString& address) {
-  QDesktopServices::openUrl(QUrl::fromUserInput(address));
-}
-
-QSize Desktop::PrimaryScreenSize() const {
-  if (const QScreen* screen = QGuiApplication::primaryScreen()) return screen->geometry().size();
-  return QSize(1024, 768);
-}
-
-Desktop& CurrentDesktop() {
-  if (gCurrent) return *gCurrent;
-  // Made on first use, after the application object, and never destroyed: its help window
-  // must not outlive the application (it is closed with the windows).
-  static Desktop* real = new Desktop;
-  return *real;
-}
-
-DesktopOverride::DesktopOverride(Desktop& desktop) : previous_(gCurrent) {
-  gCurrent = &desktop;
-}
-
-DesktopOverride::~DesktopOverride() {
-  gCurrent = previous_;
-}
-
-void InitResources() {
-  InitVorelQrc();
-}
-
-void InstallDesktopDefaults(QApplication& app) {
-  InitResources();
-  // The windows keep the font names they were designed with.
-  InstallFontSubstitutes();
-  // Every text the user sees is French, the toolkit's own dialogs included.
-  auto* translator = new QTranslator(&app);
-  if (translator->load(QLocale(QLocale::French), QStringLiteral("qtbase"), QStringLiteral("_"),
-                       QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-    QCoreApplication::installTranslator(translator);
-  app.setWindowIcon(QIcon(QStringLiteral(":/vorel/icon.png")));
+void Desktop::showWarning(const QString& text) {
+  showBox({BoxKind::Warning, QStringLiteral("Avertissement"), text});
 }
 
 }  // namespace vorel

@@ -16,7 +16,7 @@
 #include <QWindow>
 #include <optional>
 
-#include "gui/Dialogs.h"
+#include "gui/Desktop.h"
 
 namespace vorel {
 namespace {
@@ -112,15 +112,15 @@ class ScreenCentring : public QObject {
 
 }  // namespace
 
-void SetUpFixedDialog(QDialog& dialog, const char* name, const QString& caption, int width,
-                      int height) {
+void SetUpFixedDialog(QDialog& dialog, Desktop& desktop, const char* name, const QString& caption,
+                      QSize size) {
   dialog.setObjectName(QString::fromLatin1(name));
   dialog.setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                         Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
   dialog.setWindowTitle(caption);
-  dialog.setFixedSize(width, height);
+  dialog.setFixedSize(size);
   dialog.setFont(DialogFont(true));
-  InstallHelpKey(dialog);
+  InstallHelpKey(dialog, desktop);
   KeepCentredOnScreen(dialog);
 }
 
@@ -131,37 +131,34 @@ QFont DialogFont(bool bold) {
   return font;
 }
 
-void InstallHelpKey(QWidget& window, int topic) {
+void InstallHelpKey(QWidget& window, Desktop& desktop, HelpTopic topic) {
   auto* help = new QShortcut(QKeySequence(Qt::Key_F1), &window);
   help->setContext(Qt::WindowShortcut);
-  QObject::connect(help, &QShortcut::activated, &window, [topic] { ShowHelpTopic(topic); });
+  QObject::connect(help, &QShortcut::activated, &window,
+                   [&desktop, topic] { desktop.showHelp(topic); });
 }
 
 void KeepCentredOnScreen(QWidget& window) {
   window.installEventFilter(new ScreenCentring(&window));
 }
 
-QFrame* MakeBevel(QWidget* parent, const QRect& place) {
+QFrame* MakeBevel(QWidget* parent) {
   auto* bevel = new QFrame(parent);
   bevel->setObjectName(QStringLiteral("bevel"));
   bevel->setFrameStyle(QFrame::Box | QFrame::Sunken);
-  bevel->setGeometry(place);
   return bevel;
 }
 
-QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, int left, int top) {
+QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text) {
   auto* label = new QLabel(text, parent);
   label->setObjectName(QString::fromLatin1(name));
-  label->move(left, top);
-  label->adjustSize();
   return label;
 }
 
 QPushButton* MakeButton(QWidget* parent, const char* name, const QString& caption,
-                        const QRect& place, const QString& picture, int pictureSize) {
+                        const QString& picture, int pictureSize) {
   auto* button = new QPushButton(caption, parent);
   button->setObjectName(QString::fromLatin1(name));
-  button->setGeometry(place);
   if (!picture.isEmpty()) {
     // The toolkit greys the picture itself when the button is disabled.
     button->setIcon(Picture(picture));
@@ -171,7 +168,7 @@ QPushButton* MakeButton(QWidget* parent, const char* name, const QString& captio
 }
 
 QToolButton* MakeToolButton(QWidget* parent, const char* name, const QString& picture,
-                            const QRect& place, const ToolButtonLook& look) {
+                            const ToolButtonLook& look) {
   auto* button = new QToolButton(parent);
   button->setObjectName(QString::fromLatin1(name));
   button->setIcon(Picture(picture));
@@ -183,7 +180,6 @@ QToolButton* MakeToolButton(QWidget* parent, const char* name, const QString& pi
   if (!look.tip.isEmpty()) button->setToolTip(look.tip);
   button->setAutoRaise(true);
   button->setFocusPolicy(look.takesFocus ? Qt::TabFocus : Qt::NoFocus);
-  button->setGeometry(place);
   return button;
 }
 

@@ -4,8 +4,10 @@
 
 #include <QColor>
 #include <QFont>
-#include <QRect>
+#include <QSize>
 #include <QString>
+
+#include "gui/HelpTopic.h"
 
 class QDialog;
 class QFrame;
@@ -16,15 +18,18 @@ class QWidget;
 
 namespace vorel {
 
-// A fixed-size dialog with a title and a close box, centred when shown; F1 opens help topic 1.
-void SetUpFixedDialog(QDialog& dialog, const char* name, const QString& caption, int width,
-                      int height);
+class Desktop;
+
+// A fixed-size dialog with a title and a close box, centred when shown; F1 opens the help
+// at the topic of the program's windows.
+void SetUpFixedDialog(QDialog& dialog, Desktop& desktop, const char* name, const QString& caption,
+                      QSize size);
 
 // "MS Sans Serif", 8 points at 96 dots per inch.
 QFont DialogFont(bool bold);
 
 // F1 anywhere in window opens the help at topic.
-void InstallHelpKey(QWidget& window, int topic = 1);
+void InstallHelpKey(QWidget& window, Desktop& desktop, HelpTopic topic = HelpTopic::Main);
 
 // Puts a top-level window, frame included, in the middle of the primary screen, at each
 // showing. A window manager frames a window only once it is mapped: until then the frame is
@@ -32,11 +37,12 @@ void InstallHelpKey(QWidget& window, int topic = 1);
 // once its own frame is known, should it differ.
 void KeepCentredOnScreen(QWidget& window);
 
-QFrame* MakeBevel(QWidget* parent, const QRect& place);
-QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, int left, int top);
+// The controls, named; their places come from the window's layout (gui/Layouts.h).
+QFrame* MakeBevel(QWidget* parent);  // named "bevel"
+QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text);
 // picture names a resource (":/vorel/NAME.png"); empty for none.
 QPushButton* MakeButton(QWidget* parent, const char* name, const QString& caption,
-                        const QRect& place, const QString& picture = {}, int pictureSize = 16);
+                        const QString& picture = {}, int pictureSize = 16);
 
 // A flat toolbar button: its picture, and its caption under it when it has one.
 struct ToolButtonLook {
@@ -46,7 +52,7 @@ struct ToolButtonLook {
   bool takesFocus = true;  // by Tab
 };
 QToolButton* MakeToolButton(QWidget* parent, const char* name, const QString& picture,
-                            const QRect& place, const ToolButtonLook& look);
+                            const ToolButtonLook& look);
 
 void SetBackground(QWidget* widget, const QColor& colour);
 

@@ -6,22 +6,22 @@
 #include <exception>
 #include <functional>
 
-#include "gui/Dialogs.h"
+#include "gui/Desktop.h"
 
 namespace vorel {
 
 template <class F>
-void RunGuarded(F&& handler) noexcept {
+void RunGuarded(Desktop& desktop, F&& handler) noexcept {
   try {
     handler();
   } catch (const std::exception& e) {
-    ShowErrorBox(QString::fromUtf8(e.what()));
+    desktop.showError(QString::fromUtf8(e.what()));
   }
 }
 
 // A slot that runs handler inside the guard.
-inline std::function<void()> Guarded(std::function<void()> handler) {
-  return [handler = std::move(handler)] { RunGuarded(handler); };
+inline std::function<void()> Guarded(Desktop& desktop, std::function<void()> handler) {
+  return [&desktop, handler = std::move(handler)] { RunGuarded(desktop, handler); };
 }
 
 }  // namespace vorel

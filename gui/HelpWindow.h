@@ -1,8 +1,10 @@
-// The help viewer: a window of the program showing the HTML help document VOREL.HLP that
-// lies beside the executable. The contents page is its top; topic n is the anchor "topic-n".
+// The help viewer: a window of the program showing the HTML help document VOREL.HLP. The
+// contents page is its top; topic n is the anchor "topic-n".
 #pragma once
 
 #include <QWidget>
+
+#include "gui/HelpTopic.h"
 
 class QTextBrowser;
 
@@ -14,15 +16,15 @@ class HelpWindow : public QWidget {
  public:
   explicit HelpWindow(QString helpFile, QWidget* parent = nullptr);
 
-  void ShowContents();
-  void ShowTopic(int topic);
+  void showContents();
+  void showTopic(HelpTopic topic);
 
-  QTextBrowser* Browser() const { return browser_; }
+  QTextBrowser* browser() const { return browser_; }
   // False when the help file could not be read; the window then says so itself.
-  bool Loaded() const { return loaded_; }
+  bool isLoaded() const { return loaded_; }
 
  private:
-  bool Load();
+  bool load();
 
   QString helpFile_;
   QTextBrowser* browser_;

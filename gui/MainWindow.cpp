@@ -7,9 +7,10 @@
 
 #include "base/ProfileFile.h"
 #include "gui/AboutBox.h"
+#include "gui/Desktop.h"
 #include "gui/DialogLook.h"
-#include "gui/Dialogs.h"
 #include "gui/Guard.h"
+#include "gui/Layouts.h"
 #include "gui/PersonChooser.h"
 #include "gui/Placement.h"
 #include "gui/RegisterEditor.h"
@@ -19,21 +20,22 @@
 
 namespace vorel {
 
-MainWindow::MainWindow(RegisterEditor& registerEditor, PersonChooser& personChooser,
-                       ReportWindow& reportWindow, AboutBox& aboutBox)
+MainWindow::MainWindow(Desktop& desktop, std::string settingsPath, RegisterEditor& registerEditor,
+                       PersonChooser& personChooser, ReportWindow& reportWindow, AboutBox& aboutBox)
     : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                            Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                            Qt::WindowCloseButtonHint),
+      desktop_(desktop),
+      settingsPath_(std::move(settingsPath)),
       registerEditor_(registerEditor),
       personChooser_(personChooser),
       reportWindow_(reportWindow),
       aboutBox_(aboutBox) {
   setObjectName(QStringLiteral("mainWindow"));
   setWindowTitle(QStringLiteral("Vorel"));
-  setFixedSize(388, 50);
+  setFixedSize(kMainWindowLayout.client);
   auto* toolbar = new QWidget(this);
   toolbar->setObjectName(QStringLiteral("toolbar"));
-  toolbar->setGeometry(0, 0, 388, 50);
   toolbar->setFont(DialogFont(false));
 
   struct Tool {
@@ -54,24 +56,24 @@ MainWindow::MainWindow(RegisterEditor& registerEditor, PersonChooser& personChoo
       {"aboutButton", QStringLiteral("A &propos"), "apropos", 20, nullptr, &MainWindow::showAbout},
       {"quitButton", QStringLiteral("&Quitter"), "quitter", 16, nullptr, nullptr},
   };
-  int left = 2;
   for (const Tool& tool : tools) {
     const ToolButtonLook look{tool.caption, tool.tip ? QString::fromUtf8(tool.tip) : QString(),
                               tool.pictureSize, true};
-    QToolButton* button = MakeToolButton(toolbar, tool.name, QString::fromLatin1(tool.picture),
-                                         QRect(left, 2, 65, 45), look);
+    QToolButton* button =
+        MakeToolButton(toolbar, tool.name, QString::fromLatin1(tool.picture), look);
     const auto action = tool.action;
     if (action)
-      connect(button, &QToolButton::clicked, this, Guarded([this, action] { (this->*action)(); }));
+      connect(button, &QToolButton::clicked, this,
+              Guarded(desktop_, [this, action] { (this->*action)(); }));
     else
       connect(button, &QToolButton::clicked, this, &QWidget::close);
-    left += 64;
   }
-  InstallHelpKey(*this);
+  ApplyLayout(*this, kMainWindowLayout);
+  InstallHelpKey(*this, desktop_);
 }
 
 void MainWindow::restorePlacement() {
-  ApplyMainPlacement(*this, ProfileFile(ProfileFile::DefaultPath()));
+  ApplyMainPlacement(*this, ProfileFile(settingsPath_));
 }
 
 void MainWindow::editRegister() {
@@ -80,13 +82,11 @@ void MainWindow::editRegister() {
 
 void MainWindow::composeReport() {
   // The chooser shows a copy of the register as it stands, unsaved edits included.
-  personChooser_.fill(registerEditor_.list());
+  personChooser_.fill(registerEditor_.persons());
   if (personChooser_.exec() != QDialog::Accepted) return;
   const Person person = personChooser_.chosenPerson();
   // An invalid date stops here, with the report window as it was.
-  const Report report = ComposeReport(person.name, person.date, SystemCalendarNames());
-  numbers_ = report.numbers;
-  reportWindow_.showReport(report);
+  reportWindow_.showReport(ComposeReport(person.name, person.date, SystemCalendarNames()));
 }
 
 void MainWindow::openReport() {
@@ -94,7 +94,7 @@ void MainWindow::openReport() {
 }
 
 void MainWindow::showHelpContents() {
-  ShowHelpTopic(0);
+  desktop_.showHelp(HelpTopic::Contents);
 }
 
 void MainWindow::showAbout() {
@@ -102,13 +102,13 @@ void MainWindow::showAbout() {
 }
 
 void MainWindow::savePlacements() {
-  ProfileFile settings(ProfileFile::DefaultPath());
+  ProfileFile settings(settingsPath_);
   SavePlacements(*this, reportWindow_, settings);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
   // A failed write is shown and the program still ends: only the placement is lost.
-  RunGuarded([this] { savePlacements(); });
+  RunGuarded(desktop_, [this] { savePlacements(); });
   event->accept();
   // The main window ends the program even while the report window is still on the screen,
   // and asks nothing about an unsaved report: exit() does not offer the other windows a close

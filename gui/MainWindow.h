@@ -2,12 +2,12 @@
 #pragma once
 
 #include <QWidget>
-
-#include "numerology/Numbers.h"
+#include <string>
 
 namespace vorel {
 
 class AboutBox;
+class Desktop;
 class PersonChooser;
 class RegisterEditor;
 class ReportWindow;
@@ -16,8 +16,9 @@ class MainWindow : public QWidget {
   Q_OBJECT
 
  public:
-  MainWindow(RegisterEditor& registerEditor, PersonChooser& personChooser,
-             ReportWindow& reportWindow, AboutBox& aboutBox);
+  // settingsPath: the settings file that keeps the placements of this and the report window.
+  MainWindow(Desktop& desktop, std::string settingsPath, RegisterEditor& registerEditor,
+             PersonChooser& personChooser, ReportWindow& reportWindow, AboutBox& aboutBox);
 
   // Creation step: the placement kept in the settings.
   void restorePlacement();
@@ -32,19 +33,17 @@ class MainWindow : public QWidget {
   // Writes the placements of the main and report windows to the settings.
   void savePlacements();
 
-  // The numbers of the person of the last report.
-  const CoreNumbers& lastNumbers() const { return numbers_; }
-
  protected:
   // Writes the placements of the main and report windows, then ends the program.
   void closeEvent(QCloseEvent* event) override;
 
  private:
+  Desktop& desktop_;
+  std::string settingsPath_;
   RegisterEditor& registerEditor_;
   PersonChooser& personChooser_;
   ReportWindow& reportWindow_;
   AboutBox& aboutBox_;
-  CoreNumbers numbers_;
 };
 
 }  // namespace vorel

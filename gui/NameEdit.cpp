@@ -23,7 +23,7 @@ QString FilterText(const QString& text) {
   kept.reserve(text.size());
   for (QChar c : text) {
     if (c == QChar(8)) continue;
-    NameEdit::FilterKey(c);
+    NameEdit::filterKey(c);
     if (!c.isNull()) kept.append(c);
   }
   return kept;
@@ -31,7 +31,7 @@ QString FilterText(const QString& text) {
 
 }  // namespace
 
-void NameEdit::FilterKey(QChar& key) {
+void NameEdit::filterKey(QChar& key) {
   const char16_t c = key.unicode();
   const char capital = c < 0x80 ? AsciiUpper(static_cast<char>(c)) : '\0';
   if (capital == ' ' || c == 8 || (capital >= 'A' && capital <= 'Z'))

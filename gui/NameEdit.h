@@ -19,7 +19,7 @@ class NameEdit : public QLineEdit {
 
   // The key filter: key becomes the null character when it is dropped; a lower-case letter
   // becomes its capital.
-  static void FilterKey(QChar& key);
+  static void filterKey(QChar& key);
 
   // Inserts text at the cursor, in place of the selection, keeping only what the key filter
   // keeps.

@@ -6,29 +6,28 @@
 #include <algorithm>
 
 #include "gui/DialogLook.h"
+#include "gui/Layouts.h"
 #include "gui/RegisterGrid.h"
 #include "gui/RegisterModel.h"
 
 namespace vorel {
 
-PersonChooser::PersonChooser() {
-  SetUpFixedDialog(*this, "personChooser", QStringLiteral("Choix d'une personne"), 464, 369);
+PersonChooser::PersonChooser(Desktop& desktop) {
+  SetUpFixedDialog(*this, desktop, "personChooser", QStringLiteral("Choix d'une personne"),
+                   kPersonChooserLayout.client);
 
-  MakeBevel(this, QRect(8, 8, 449, 313));
+  MakeBevel(this);
   grid_ = new RegisterGrid(this);
   grid_->setObjectName(QStringLiteral("personGrid"));
-  grid_->setGeometry(24, 24, 417, 281);
   grid_->setFont(DialogFont(false));
   grid_->horizontalHeader()->setDefaultSectionSize(132);
-  model_ = new RegisterModel(&list_, this);
+  model_ = new RegisterModel(&persons_, this);
   grid_->setModel(model_);
 
-  QPushButton* ok = MakeButton(this, "okButton", QStringLiteral("OK"), QRect(296, 332, 77, 27));
+  QPushButton* ok = MakeButton(this, "okButton", QStringLiteral("OK"));
   ok->setDefault(true);
-  QPushButton* cancel =
-      MakeButton(this, "cancelButton", QStringLiteral("Annuler"), QRect(380, 332, 77, 27));
-  setTabOrder(grid_, ok);
-  setTabOrder(ok, cancel);
+  QPushButton* cancel = MakeButton(this, "cancelButton", QStringLiteral("Annuler"));
+  ApplyLayout(*this, kPersonChooserLayout);
   ok->setFocus();
 
   connect(ok, &QPushButton::clicked, this, &QDialog::accept);
@@ -42,15 +41,15 @@ PersonChooser::PersonChooser() {
 
 PersonChooser::~PersonChooser() = default;
 
-void PersonChooser::fill(const RegisterList& list) {
+void PersonChooser::fill(const std::vector<Person>& persons) {
   const int kept = currentRow_;
-  model_->reset([&] { list_ = list; });
+  model_->reset([&] { persons_ = persons; });
   grid_->setColumnWidths(300, grid_->width() - 100);
-  grid_->setCurrentRow(std::min(kept, list_.PersonCount()));
+  grid_->setCurrentRow(std::min(kept, static_cast<int>(persons_.size())));
 }
 
 Person PersonChooser::chosenPerson() const {
-  return list_.persons.at(static_cast<size_t>(currentRow_ - 1));
+  return persons_.at(static_cast<size_t>(currentRow_ - 1));
 }
 
 }  // namespace vorel

@@ -3,10 +3,13 @@
 
 #include <QDialog>
 
+#include <vector>
+
 #include "register/RegisterFile.h"
 
 namespace vorel {
 
+class Desktop;
 class RegisterGrid;
 class RegisterModel;
 
@@ -14,18 +17,18 @@ class PersonChooser : public QDialog {
   Q_OBJECT
 
  public:
-  PersonChooser();
+  explicit PersonChooser(Desktop& desktop);
   ~PersonChooser() override;
 
-  // Before each showing: the grid gets a copy of list, its column widths (300 and the grid's
-  // width - 100), and keeps its current row, or the last row when the list got shorter.
-  void fill(const RegisterList& list);
+  // Before each showing: the grid gets a copy of the persons, its column widths (300 and the
+  // grid's width - 100), and keeps its current row, or the last row when there are fewer.
+  void fill(const std::vector<Person>& persons);
   // 1-based grid row of the chosen person.
   int currentRow() const { return currentRow_; }
   Person chosenPerson() const;
 
  private:
-  RegisterList list_;
+  std::vector<Person> persons_;
   RegisterModel* model_;
   RegisterGrid* grid_;
   int currentRow_ = 1;

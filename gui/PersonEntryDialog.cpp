@@ -7,9 +7,10 @@
 
 #include "base/Error.h"
 #include "base/IntegerText.h"
+#include "gui/Desktop.h"
 #include "gui/DialogLook.h"
-#include "gui/Dialogs.h"
 #include "gui/Guard.h"
+#include "gui/Layouts.h"
 #include "gui/NameEdit.h"
 #include "numerology/DateText.h"
 
@@ -24,11 +25,9 @@ int FieldValue(const QLineEdit& field) {
   throw Error(FormatMessage("'%s' n'est pas une valeur entière correcte", text.toStdString()));
 }
 
-QLineEdit* MakeDateField(QWidget* parent, const char* name, const QRect& place, int maxLength,
-                         const QString& tip) {
+QLineEdit* MakeDateField(QWidget* parent, const char* name, int maxLength, const QString& tip) {
   auto* field = new QLineEdit(parent);
   field->setObjectName(QString::fromLatin1(name));
-  field->setGeometry(place);
   field->setFont(DialogFont(false));
   field->setMaxLength(maxLength);
   field->setToolTip(tip);
@@ -38,35 +37,29 @@ QLineEdit* MakeDateField(QWidget* parent, const char* name, const QRect& place, 
 
 }  // namespace
 
-PersonEntryDialog::PersonEntryDialog() {
-  SetUpFixedDialog(*this, "personEntry", QStringLiteral("Ajouter"), 317, 176);
+PersonEntryDialog::PersonEntryDialog(Desktop& desktop) : desktop_(desktop) {
+  SetUpFixedDialog(*this, desktop_, "personEntry", QStringLiteral("Ajouter"),
+                   kPersonEntryLayout.client);
 
-  MakeBevel(this, QRect(8, 8, 300, 121));
-  MakeLabel(this, "nameLabel", QStringLiteral("Nom et prénom(s)"), 24, 24);
+  MakeBevel(this);
+  MakeLabel(this, "nameLabel", QStringLiteral("Nom et prénom(s)"));
   nameEdit_ = new NameEdit(this);
   nameEdit_->setObjectName(QStringLiteral("nameEdit"));
-  nameEdit_->setGeometry(24, 40, 273, 20);
   nameEdit_->setFont(DialogFont(false));
   SetBackground(nameEdit_, QColor(0, 255, 0));
-  MakeLabel(this, "dateLabel", QStringLiteral("Date de naissance"), 24, 72);
-  dayEdit_ = MakeDateField(this, "dayEdit", QRect(24, 88, 25, 20), 2, QStringLiteral("Jour"));
-  monthEdit_ = MakeDateField(this, "monthEdit", QRect(48, 88, 25, 20), 2, QStringLiteral("Mois"));
-  yearEdit_ = MakeDateField(this, "yearEdit", QRect(72, 88, 41, 20), 4, QStringLiteral("Année"));
-  QPushButton* ok = MakeButton(this, "okButton", QStringLiteral("OK"), QRect(136, 138, 77, 27),
-                               QStringLiteral("ok"));
+  MakeLabel(this, "dateLabel", QStringLiteral("Date de naissance"));
+  dayEdit_ = MakeDateField(this, "dayEdit", 2, QStringLiteral("Jour"));
+  monthEdit_ = MakeDateField(this, "monthEdit", 2, QStringLiteral("Mois"));
+  yearEdit_ = MakeDateField(this, "yearEdit", 4, QStringLiteral("Année"));
+  QPushButton* ok = MakeButton(this, "okButton", QStringLiteral("OK"), QStringLiteral("ok"));
   ok->setDefault(true);
-  QPushButton* cancel = MakeButton(this, "cancelButton", QStringLiteral("Annuler"),
-                                   QRect(231, 138, 77, 27), QStringLiteral("annuler"));
+  QPushButton* cancel =
+      MakeButton(this, "cancelButton", QStringLiteral("Annuler"), QStringLiteral("annuler"));
   // Enter runs the date check wherever the focus is.
   cancel->setAutoDefault(false);
+  ApplyLayout(*this, kPersonEntryLayout);
 
-  setTabOrder(ok, nameEdit_);
-  setTabOrder(nameEdit_, dayEdit_);
-  setTabOrder(dayEdit_, monthEdit_);
-  setTabOrder(monthEdit_, yearEdit_);
-  setTabOrder(yearEdit_, cancel);
-
-  connect(ok, &QPushButton::clicked, this, Guarded([this] { confirm(); }));
+  connect(ok, &QPushButton::clicked, this, Guarded(desktop_, [this] { confirm(); }));
   connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 }
 
@@ -102,7 +95,7 @@ void PersonEntryDialog::confirm() {
   const int month = FieldValue(*monthEdit_);
   const int day = FieldValue(*dayEdit_);
   if (!IsValidDate(year, month, day)) {
-    ShowWarning(QStringLiteral("Date incorrecte."));
+    desktop_.showWarning(QStringLiteral("Date incorrecte."));
     dayEdit_->setFocus();
     return;
   }

@@ -9,13 +9,14 @@ class QPushButton;
 
 namespace vorel {
 
+class Desktop;
 class NameEdit;
 
 class PersonEntryDialog : public QDialog {
   Q_OBJECT
 
  public:
-  PersonEntryDialog();
+  explicit PersonEntryDialog(Desktop& desktop);
 
   // Before a showing: the caption ("Ajouter", "Modifier") and what the fields hold; the
   // name field gets the focus.
@@ -31,6 +32,7 @@ class PersonEntryDialog : public QDialog {
   void confirm();
 
  private:
+  Desktop& desktop_;
   NameEdit* nameEdit_;
   QLineEdit* dayEdit_;
   QLineEdit* monthEdit_;

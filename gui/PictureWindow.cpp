@@ -18,7 +18,7 @@ PictureWindow::PictureWindow(const char* name, const QString& caption, QSize siz
   setFixedSize(size);
   picture_->setAlignment(Qt::AlignCenter);
   picture_->setGeometry(0, 0, size.width(), size.height());
-  wait_->SetInterval(2000);
+  wait_->setInterval(2000);
   KeepCentredOnScreen(*this);
 }
 

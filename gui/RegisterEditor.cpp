@@ -8,11 +8,13 @@
 
 #include "base/Cp1252.h"
 #include "base/Error.h"
+#include "base/FileMessages.h"
 #include "base/IntegerText.h"
 #include "gui/BusyCursor.h"
+#include "gui/Desktop.h"
 #include "gui/DialogLook.h"
-#include "gui/Dialogs.h"
 #include "gui/Guard.h"
+#include "gui/Layouts.h"
 #include "gui/PersonEntryDialog.h"
 #include "gui/RegisterGrid.h"
 #include "gui/RegisterModel.h"
@@ -21,81 +23,71 @@
 namespace vorel {
 namespace {
 
-constexpr int kRowNumberWidth = 98;
-
 int FieldInteger(const QString& text) {
   return TextToInteger(text.toStdString()).value_or(0);
 }
 
 }  // namespace
 
-RegisterEditor::RegisterEditor(std::string registerPath, PersonEntryDialog& entry)
-    : registerPath_(std::move(registerPath)), entry_(entry) {
-  SetUpFixedDialog(*this, "registerEditor",
-                   QStringLiteral("Fichier des noms et des dates de naissance "), 592, 372);
+RegisterEditor::RegisterEditor(Desktop& desktop, Register& persons, PersonEntryDialog& entry)
+    : desktop_(desktop), register_(persons), entry_(entry) {
+  // The caption has always ended with a space.
+  SetUpFixedDialog(*this, desktop_, "registerEditor",
+                   QStringLiteral("Fichier des noms et des dates de naissance "),
+                   kRegisterEditorLayout.client);
 
-  // The invariant holds from the start: never fewer than one person.
-  list_.persons.push_back(Person{});
-  PutSamplePerson(list_);
-
-  MakeBevel(this, QRect(8, 8, 577, 313));
+  MakeBevel(this);
   grid_ = new RegisterGrid(this);
   grid_->setObjectName(QStringLiteral("personGrid"));
-  grid_->setGeometry(24, 24, 425, 281);
   grid_->setFont(DialogFont(false));
-  model_ = new RegisterModel(&list_, this);
+  model_ = new RegisterModel(&register_.persons(), this);
   grid_->setModel(model_);
 
   rowNumber_ = new QLabel(QStringLiteral("Fiche 9999/9999"), this);
   rowNumber_->setObjectName(QStringLiteral("rowNumber"));
-  rowNumber_->setGeometry(464, 24, kRowNumberWidth, 13);
   QPalette blue = rowNumber_->palette();
   blue.setColor(QPalette::WindowText, QColor(0, 0, 255));
   rowNumber_->setPalette(blue);
 
-  QPushButton* add = MakeButton(this, "addButton", QStringLiteral("Ajouter"),
-                                QRect(464, 72, 105, 33), QStringLiteral("ajouter"), 20);
+  QPushButton* add =
+      MakeButton(this, "addButton", QStringLiteral("Ajouter"), QStringLiteral("ajouter"), 20);
   QPushButton* remove = MakeButton(this, "deleteButton", QStringLiteral("Supprimer"),
-                                   QRect(464, 139, 105, 33), QStringLiteral("supprimer"), 20);
-  QPushButton* modify = MakeButton(this, "modifyButton", QStringLiteral("Modifier"),
-                                   QRect(464, 205, 105, 33), QStringLiteral("modifier"), 20);
-  sortButton_ = MakeButton(this, "sortButton", QStringLiteral("Trier"), QRect(464, 272, 105, 33),
-                           QStringLiteral("trier"), 20);
-  QPushButton* ok = MakeButton(this, "okButton", QStringLiteral("OK"), QRect(464, 332, 105, 27));
+                                   QStringLiteral("supprimer"), 20);
+  QPushButton* modify =
+      MakeButton(this, "modifyButton", QStringLiteral("Modifier"), QStringLiteral("modifier"), 20);
+  sortButton_ =
+      MakeButton(this, "sortButton", QStringLiteral("Trier"), QStringLiteral("trier"), 20);
+  QPushButton* ok = MakeButton(this, "okButton", QStringLiteral("OK"));
   ok->setDefault(true);
-
-  setTabOrder(ok, add);
-  setTabOrder(add, remove);
-  setTabOrder(remove, modify);
-  setTabOrder(modify, sortButton_);
-  setTabOrder(sortButton_, grid_);
+  ApplyLayout(*this, kRegisterEditorLayout);
+  // The counter grows with its text but never gets narrower than its place in the layout.
+  rowNumber_->setMinimumWidth(rowNumber_->width());
   ok->setFocus();
 
-  connect(add, &QPushButton::clicked, this, Guarded([this] { addPerson(); }));
-  connect(remove, &QPushButton::clicked, this, Guarded([this] { deletePerson(); }));
-  connect(modify, &QPushButton::clicked, this, Guarded([this] { modifyPerson(); }));
-  connect(sortButton_, &QPushButton::clicked, this, Guarded([this] { sortRegister(); }));
+  connect(add, &QPushButton::clicked, this, Guarded(desktop_, [this] { addPerson(); }));
+  connect(remove, &QPushButton::clicked, this, Guarded(desktop_, [this] { deletePerson(); }));
+  connect(modify, &QPushButton::clicked, this, Guarded(desktop_, [this] { modifyPerson(); }));
+  connect(sortButton_, &QPushButton::clicked, this, Guarded(desktop_, [this] { sortRegister(); }));
   connect(ok, &QPushButton::clicked, this, &QDialog::accept);
   connect(grid_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
-          Guarded([this] { showRowNumber(grid_->currentRow()); }));
+          Guarded(desktop_, [this] { showRowNumber(grid_->currentRow()); }));
   grid_->installEventFilter(this);
+  // Whatever changes the register (an edit, a load, a merge with another program's changes),
+  // the counter and the sort button follow.
+  register_.SetChangeCallback([this] { showRowNumber(grid_->currentRow()); });
 }
 
-RegisterEditor::~RegisterEditor() = default;
+RegisterEditor::~RegisterEditor() {
+  register_.SetChangeCallback({});
+}
 
 void RegisterEditor::loadRegister() {
   grid_->setColumnWidths(300, grid_->width() - 100);
   std::optional<Error> error;
   {
     BusyCursor busy;
-    model_->reset([&] {
-      try {
-        LoadRegister(registerPath_, list_);
-      } catch (const Error& e) {
-        // The list holds what was kept: the grid and the counter show it before the error.
-        error = e;
-      }
-    });
+    // The register keeps what was read: the grid and the counter show it before the error.
+    model_->reset([&] { error = register_.Load(); });
   }
   grid_->setCurrentRow(1);
   showRowNumber(1);
@@ -106,19 +98,16 @@ void RegisterEditor::addPerson() {
   entry_.prepare(QStringLiteral("Ajouter"));
   if (entry_.exec() != QDialog::Accepted) return;
 
-  // A year typed on one or two digits is of the 1900s.
-  const QString yearText = entry_.yearText();
-  int year = FieldInteger(yearText);
-  if (yearText.size() < 3) year += 1900;
-  model_->appendPerson(Person{TextToCell(entry_.name()), enteredDate(year)});
+  Person person{TextToCell(entry_.name()),
+                enteredDate(YearOfTypedDate(entry_.yearText().toStdString()))};
+  model_->appendPerson([&] { register_.Append(std::move(person)); });
   grid_->setCurrentRow(personCount());
   showRowNumber(personCount());
-  list_.modified = true;
 }
 
 void RegisterEditor::modifyPerson() {
   const int row = grid_->currentRow();
-  const Person& person = list_.persons.at(static_cast<size_t>(row - 1));
+  const Person& person = register_.person(row - 1);
   if (!person.date.empty()) {
     // The cell holds the file's bytes; the message must hold readable text.
     const Date date = TextToDate(Cp1252ToUtf8(person.date));
@@ -129,9 +118,11 @@ void RegisterEditor::modifyPerson() {
   }
   if (entry_.exec() != QDialog::Accepted) return;
 
+  // Unlike Add, Modify keeps the year as typed, so "62" stays the year 62. Odd, but the
+  // program has always done so, and registers hold dates made this way.
   const int year = FieldInteger(entry_.yearText());
-  model_->setPerson(row, Person{TextToCell(entry_.name()), enteredDate(year)});
-  list_.modified = true;
+  register_.Replace(row - 1, Person{TextToCell(entry_.name()), enteredDate(year)});
+  model_->personChanged(row);
 }
 
 std::string RegisterEditor::enteredDate(int year) const {
@@ -143,7 +134,7 @@ std::string RegisterEditor::enteredDate(int year) const {
 void RegisterEditor::deletePerson() {
   BusyCursor busy;
   const int row = grid_->currentRow();
-  const auto remove = [&] { DeleteRows(list_, row, row); };
+  const auto remove = [&] { register_.DeleteRows(row, row); };
   // The last person is emptied, not removed, and the sample person takes the row.
   if (personCount() > 1)
     model_->removePerson(row, remove);
@@ -156,7 +147,7 @@ void RegisterEditor::deletePerson() {
 
 void RegisterEditor::sortRegister() {
   BusyCursor busy;
-  model_->reset([&] { SortRegister(list_); });
+  model_->reset([&] { register_.Sort(); });
   grid_->setCurrentRow(1);
   showRowNumber(1);
 }
@@ -164,22 +155,19 @@ void RegisterEditor::sortRegister() {
 void RegisterEditor::showRowNumber(int row) {
   rowNumber_->setText(QStringLiteral("Fiche %1/%2").arg(row).arg(personCount()));
   // The label grows with its text, as a register of 100,000 persons needs.
-  rowNumber_->resize(std::max(kRowNumberWidth, rowNumber_->sizeHint().width()),
+  rowNumber_->resize(std::max(rowNumber_->minimumWidth(), rowNumber_->sizeHint().width()),
                      rowNumber_->height());
   sortButton_->setEnabled(personCount() != 1);
 }
 
 bool RegisterEditor::askToSave() {
-  if (!list_.modified) return true;
-  switch (
-      AskConfirmation(QStringLiteral("Le fichier a été modifié. Voulez-vous l'enregistrer ?"))) {
-    case Answer::Yes: {
+  if (!register_.modified()) return true;
+  switch (desktop_.askConfirmation(
+      QStringLiteral("Le fichier a été modifié. Voulez-vous l'enregistrer ?"))) {
+    case Answer::Yes:
       // A failed save throws: the error box says so and the dialog stays open, so that the
       // user can try again or answer "Non".
-      BusyCursor busy;
-      SaveRegister(registerPath_, list_, saveOptions_);
-      return true;
-    }
+      return save();
     case Answer::No:
       return true;
     default:
@@ -187,9 +175,36 @@ bool RegisterEditor::askToSave() {
   }
 }
 
+bool RegisterEditor::save() {
+  {
+    BusyCursor busy;
+    if (register_.Save(SaveConflict::Ask) == SaveOutcome::Saved) return true;
+  }
+  // Another program changed the file since it was loaded: adding this window's changes to
+  // it loses no one; replacing it loses the other program's.
+  switch (desktop_.askConfirmation(
+      QString::fromStdString(FileMessageText(FileMessage::RegisterChanged)))) {
+    case Answer::Yes: {
+      BusyCursor busy;
+      const int row = grid_->currentRow();
+      model_->reset([&] { register_.Save(SaveConflict::Merge); });
+      grid_->setCurrentRow(std::min(row, personCount()));
+      showRowNumber(grid_->currentRow());
+      return true;
+    }
+    case Answer::No: {
+      BusyCursor busy;
+      register_.Save(SaveConflict::Overwrite);
+      return true;
+    }
+    default:
+      return false;
+  }
+}
+
 void RegisterEditor::done(int result) {
   bool mayClose = false;
-  RunGuarded([&] { mayClose = askToSave(); });
+  RunGuarded(desktop_, [&] { mayClose = askToSave(); });
   if (mayClose) QDialog::done(result);
 }
 
@@ -206,7 +221,7 @@ bool RegisterEditor::eventFilter(QObject* watched, QEvent* event) {
   // Delete in the grid deletes the current person.
   if (watched == grid_ && event->type() == QEvent::KeyPress &&
       static_cast<QKeyEvent*>(event)->key() == Qt::Key_Delete) {
-    RunGuarded([this] { deletePerson(); });
+    RunGuarded(desktop_, [this] { deletePerson(); });
     return true;
   }
   return QDialog::eventFilter(watched, event);

@@ -1,11 +1,11 @@
-// The register editor. It owns the register list for the whole run: the chooser and the
-// report composition read it here, unsaved edits included.
+// The register editor: the window on the register of persons, which the program holds for the
+// whole run (the chooser and the composition read it too, unsaved edits included).
 #pragma once
 
 #include <QDialog>
 #include <string>
 
-#include "register/RegisterFile.h"
+#include "register/Register.h"
 
 class QKeyEvent;
 class QLabel;
@@ -13,6 +13,7 @@ class QPushButton;
 
 namespace vorel {
 
+class Desktop;
 class PersonEntryDialog;
 class RegisterGrid;
 class RegisterModel;
@@ -21,8 +22,8 @@ class RegisterEditor : public QDialog {
   Q_OBJECT
 
  public:
-  // registerPath: the register file; entry: the dialog that adds and modifies a person.
-  RegisterEditor(std::string registerPath, PersonEntryDialog& entry);
+  // persons: the register it edits; entry: the dialog that adds and modifies a person.
+  RegisterEditor(Desktop& desktop, Register& persons, PersonEntryDialog& entry);
   ~RegisterEditor() override;
 
   // Creation step: loads the register file. A load error is thrown once the list, the grid
@@ -33,15 +34,14 @@ class RegisterEditor : public QDialog {
   void modifyPerson();
   void deletePerson();
   void sortRegister();
-  // The save question when the list changed; true when the editor may close.
+  // The save question when the register changed, and the question of a register another
+  // program changed meanwhile; true when the editor may close.
   bool askToSave();
 
-  const RegisterList& list() const { return list_; }
-  bool isModified() const { return list_.modified; }
-  int personCount() const { return list_.PersonCount(); }
-  const std::string& registerPath() const { return registerPath_; }
-  // How the register is saved; tests make the disk fail through it.
-  void setSaveOptions(const SaveOptions& options) { saveOptions_ = options; }
+  const std::vector<Person>& persons() const { return register_.persons(); }
+  bool isModified() const { return register_.modified(); }
+  int personCount() const { return register_.size(); }
+  const std::string& registerPath() const { return register_.path(); }
 
   // Every way of closing (OK, Enter, the close box) goes through the save question.
   void done(int result) override;
@@ -53,13 +53,14 @@ class RegisterEditor : public QDialog {
  private:
   // "Fiche row/N" under the grid; "Trier" only with more than one person.
   void showRowNumber(int row);
-  // The entry dialog's date, the year as typed.
+  // The entry dialog's date, with year in place of its year field.
   std::string enteredDate(int year) const;
+  // Saves, asking first when another program changed the file; false when the user cancels.
+  bool save();
 
-  std::string registerPath_;
+  Desktop& desktop_;
+  Register& register_;
   PersonEntryDialog& entry_;
-  RegisterList list_;
-  SaveOptions saveOptions_;
   RegisterModel* model_;
   RegisterGrid* grid_;
   QLabel* rowNumber_;

@@ -24,8 +24,8 @@
 #include "gui/BusyCursor.h"
 #include "gui/Desktop.h"
 #include "gui/DialogLook.h"
-#include "gui/Dialogs.h"
 #include "gui/Guard.h"
+#include "gui/Layouts.h"
 #include "gui/Placement.h"
 #include "render/DocumentBridge.h"
 #include "render/PageLayout.h"
@@ -42,6 +42,26 @@ const QString kDefaultSuffix = QStringLiteral("RTF");
 
 QString FilePart(const std::string& path) {
   return QFileInfo(QString::fromStdString(path)).fileName();
+}
+
+// The selection as plain text, its non-breaking spaces kept: French typography puts them
+// before ":" and "?", and QTextDocumentFragment::toPlainText() would turn them into plain
+// spaces. Only the separators of paragraphs, lines and frames become line ends.
+QString PlainTextOf(const QTextDocumentFragment& fragment) {
+  QString text = fragment.toRawText();
+  for (QChar& c : text) {
+    switch (c.unicode()) {
+      case QChar::ParagraphSeparator:
+      case QChar::LineSeparator:
+      case 0xFDD0:  // a frame begins
+      case 0xFDD1:  // a frame ends
+        c = QLatin1Char('\n');
+        break;
+      default:
+        break;
+    }
+  }
+  return text;
 }
 
 // Ctrl+Y redoes, as on the desktop the program comes from, whatever key the platform's own
@@ -69,7 +89,8 @@ class RedoKey : public QObject {
 
 }  // namespace
 
-ReportWindow::ReportWindow() : QWidget(nullptr, Qt::Window) {
+ReportWindow::ReportWindow(Desktop& desktop, std::string settingsPath)
+    : QWidget(nullptr, Qt::Window), desktop_(desktop), settingsPath_(std::move(settingsPath)) {
   setObjectName(QStringLiteral("reportWindow"));
   move(kReportDesignPlacement.topLeft());
   resize(kReportDesignPlacement.size());
@@ -77,14 +98,14 @@ ReportWindow::ReportWindow() : QWidget(nullptr, Qt::Window) {
   toolbar_ = new QFrame(this);
   toolbar_->setObjectName(QStringLiteral("toolbar"));
   toolbar_->setFrameStyle(QFrame::Panel | QFrame::Raised);
-  const auto button = [this](const char* name, const char* picture, const QString& tip, int left) {
-    return MakeToolButton(toolbar_, name, QString::fromLatin1(picture), QRect(left, 4, 25, 25),
+  const auto button = [this](const char* name, const char* picture, const QString& tip) {
+    return MakeToolButton(toolbar_, name, QString::fromLatin1(picture),
                           ToolButtonLook{{}, tip, 18, false});
   };
-  QToolButton* save = button("saveButton", "enregistrer", QStringLiteral("Enregistrer"), 8);
-  QToolButton* print = button("printButton", "imprimer", QStringLiteral("Imprimer"), 40);
+  QToolButton* save = button("saveButton", "enregistrer", QStringLiteral("Enregistrer"));
+  QToolButton* print = button("printButton", "imprimer", QStringLiteral("Imprimer"));
   QToolButton* copy =
-      button("copyButton", "copier", QStringLiteral("Copier dans le Presse-papiers"), 72);
+      button("copyButton", "copier", QStringLiteral("Copier dans le Presse-papiers"));
 
   reportEdit_ = new QTextEdit(this);
   reportEdit_->setObjectName(QStringLiteral("reportEdit"));
@@ -103,12 +124,13 @@ ReportWindow::ReportWindow() : QWidget(nullptr, Qt::Window) {
   reportEdit_->setUndoRedoEnabled(true);
   reportEdit_->installEventFilter(new RedoKey(reportEdit_));
 
+  ApplyLayout(*this, kReportWindowLayout);
   layOutChildren();
 
-  connect(save, &QToolButton::clicked, this, Guarded([this] { saveReport(); }));
-  connect(print, &QToolButton::clicked, this, Guarded([this] { printReport(); }));
-  connect(copy, &QToolButton::clicked, this, Guarded([this] { copyReport(); }));
-  InstallHelpKey(*this);
+  connect(save, &QToolButton::clicked, this, Guarded(desktop_, [this] { saveReport(); }));
+  connect(print, &QToolButton::clicked, this, Guarded(desktop_, [this] { printReport(); }));
+  connect(copy, &QToolButton::clicked, this, Guarded(desktop_, [this] { copyReport(); }));
+  InstallHelpKey(*this, desktop_);
 }
 
 void ReportWindow::resizeEvent(QResizeEvent* event) {
@@ -117,13 +139,13 @@ void ReportWindow::resizeEvent(QResizeEvent* event) {
 }
 
 void ReportWindow::layOutChildren() {
-  toolbar_->setGeometry(0, 0, width(), 33);
-  reportEdit_->setGeometry(0, 33, width(), std::max(0, height() - 33));
+  toolbar_->setGeometry(0, 0, width(), kReportToolbarHeight);
+  reportEdit_->setGeometry(0, kReportToolbarHeight, width(),
+                           std::max(0, height() - kReportToolbarHeight));
 }
 
 void ReportWindow::restorePlacement() {
-  ApplyReportPlacement(*this, ProfileFile(ProfileFile::DefaultPath()),
-                       CurrentDesktop().PrimaryScreenSize());
+  ApplyReportPlacement(*this, ProfileFile(settingsPath_), desktop_.primaryScreenSize());
 }
 
 bool ReportWindow::isModified() const {
@@ -156,7 +178,7 @@ void ReportWindow::showReport(const Report& report) {
 bool ReportWindow::askToSave() {
   const QString question = QString::fromStdString(
       FormatMessage("Voulez-vous enregistrer %s ?", reportName().toStdString()));
-  switch (AskConfirmation(question)) {
+  switch (desktop_.askConfirmation(question)) {
     case Answer::Yes:
       // A failed save throws and so stops the pending action; a cancelled one does not.
       saveReport();
@@ -175,14 +197,16 @@ void ReportWindow::saveReport() {
   request.filter = kFilter;
   request.defaultSuffix = kDefaultSuffix;
   request.initialPath = QString::fromStdString(fileName_);
-  request.helpContext = 7;
-  const auto chosen = GetFileName(this, request);
+  request.helpTopic = HelpTopic::Save;
+  const auto chosen = desktop_.askFileName(this, request);
   if (!chosen) return;
+  // The file name and the caption change before the save, so a save that fails leaves the
+  // window named after a file that does not hold it. Odd, but it has always been so.
   fileName_ = chosen->toStdString();
   setWindowTitle(FilePart(fileName_));
   const std::string rtf = WriteRtf(content());
   // A failure throws the report's own messages ("Impossible de créer le fichier …").
-  ReplaceFileContents(fileName_, rtf, saveOptions_);
+  ReplaceFileContents(fileName_, rtf);
   reportEdit_->document()->setModified(false);
 }
 
@@ -193,10 +217,12 @@ void ReportWindow::openReport() {
   request.filter = kFilter;
   request.defaultSuffix = kDefaultSuffix;
   request.initialPath = lastOpened_;
-  request.helpContext = 6;
+  request.helpTopic = HelpTopic::Open;
   request.helpButton = false;
-  const auto chosen = GetFileName(this, request);
+  const auto chosen = desktop_.askFileName(this, request);
   if (!chosen) return;
+  // As with a save, the file name and the caption change first: an open that fails leaves the
+  // old text under the new file's name, and a later save goes there.
   lastOpened_ = *chosen;
   fileName_ = chosen->toStdString();
   setWindowTitle(FilePart(fileName_));
@@ -208,8 +234,7 @@ void ReportWindow::openReport() {
 }
 
 void ReportWindow::loadFile(const std::string& path) {
-  std::string bytes;
-  ReadFileContents(path, bytes, kMaxReportFileSize);
+  const std::string bytes = ReadFile(path, kMaxReportFileSize).Get().bytes;
   BusyCursor busy;
   std::optional<RichDocument> document = ReadRtf(bytes);
   if (!document) {
@@ -235,7 +260,7 @@ int ReportWindow::printCopies(QPrinter& printer, int copies) {
 
 void ReportWindow::printReport() {
   QPrinter printer(QPrinter::HighResolution);
-  const auto copies = RunPrintDialog(this, printer, 8);
+  const auto copies = desktop_.askPrint(this, printer, HelpTopic::Print);
   if (!copies) return;
   printer.setDocName(windowTitle().left(31));
   printCopies(printer, std::max(1, *copies));
@@ -249,8 +274,7 @@ void ReportWindow::copyReport() {
   }
   // Plain text, HTML and RTF, so a word processor keeps the fonts and the bold.
   auto* mime = new QMimeData;
-  QString plain = cursor.selection().toPlainText();
-  mime->setText(plain);
+  mime->setText(PlainTextOf(cursor.selection()));
   mime->setHtml(cursor.selection().toHtml());
   const std::string rtf = WriteRtf(SaveSelection(cursor));
   mime->setData(QStringLiteral("text/rtf"), QByteArray::fromStdString(rtf));
@@ -263,7 +287,7 @@ void ReportWindow::copyReport() {
 
 void ReportWindow::closeEvent(QCloseEvent* event) {
   bool mayClose = false;
-  RunGuarded([&] { mayClose = !isModified() || askToSave(); });
+  RunGuarded(desktop_, [&] { mayClose = !isModified() || askToSave(); });
   // Closing only hides the window: its text, file name and flag stay.
   if (mayClose)
     event->accept();

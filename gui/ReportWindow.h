@@ -5,14 +5,13 @@
 #include <QWidget>
 #include <string>
 
-#include "base/FileIO.h"
-
 class QFrame;
 class QPrinter;
 class QTextEdit;
 
 namespace vorel {
 
+class Desktop;
 struct Report;
 struct RichDocument;
 
@@ -20,7 +19,8 @@ class ReportWindow : public QWidget {
   Q_OBJECT
 
  public:
-  ReportWindow();
+  // settingsPath: the settings file that keeps the window's placement.
+  ReportWindow(Desktop& desktop, std::string settingsPath);
 
   // Creation step: the placement kept in the settings.
   void restorePlacement();
@@ -33,9 +33,6 @@ class ReportWindow : public QWidget {
   void openReport();
   void printReport();
   void copyReport();
-
-  // How saveReport writes its file; tests make the disk fail through it.
-  void setSaveOptions(const SaveOptions& options) { saveOptions_ = options; }
 
   // The file the report was last saved to or opened from; empty for a new report.
   const std::string& fileName() const { return fileName_; }
@@ -58,11 +55,12 @@ class ReportWindow : public QWidget {
   void layOutChildren();
   void loadFile(const std::string& path);
 
+  Desktop& desktop_;
+  std::string settingsPath_;
   QFrame* toolbar_;
   QTextEdit* reportEdit_;
   std::string fileName_;
   QString lastOpened_;
-  SaveOptions saveOptions_;
 };
 
 }  // namespace vorel

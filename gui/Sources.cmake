@@ -3,15 +3,18 @@ set(VOREL_LAYER_SOURCES
   gui/AboutBox.cpp
   gui/Desktop.cpp
   gui/DialogLook.cpp
-  gui/Dialogs.cpp
+  gui/Dialogs.h
   gui/Guard.h
   gui/BusyCursor.h
+  gui/HelpTopic.h
   gui/HelpWindow.cpp
+  gui/Layouts.h
   gui/LogoWindow.cpp
   gui/MainWindow.cpp
   gui/PersonChooser.cpp
   gui/PersonEntryDialog.cpp
   gui/PictureWindow.cpp
+  gui/QtDesktop.cpp
   gui/NameEdit.cpp
   gui/Placement.cpp
   gui/RegisterEditor.cpp
@@ -21,5 +24,6 @@ set(VOREL_LAYER_SOURCES
   gui/SplashWindow.cpp
   gui/TimedWait.cpp
   gui/UrlLabel.cpp
+  gui/WindowLayout.cpp
   resources/vorel.qrc
 )

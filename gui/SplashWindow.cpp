@@ -4,10 +4,12 @@
 #include <QImageReader>
 #include <QLabel>
 
+#include "gui/Layouts.h"
+
 namespace vorel {
 
 SplashWindow::SplashWindow()
-    : PictureWindow("splashWindow", QStringLiteral("Logiciel"), QSize(632, 453)) {}
+    : PictureWindow("splashWindow", QStringLiteral("Logiciel"), kSplashClient) {}
 
 bool SplashWindow::loadPicture(const QString& path) {
   QImageReader reader(path);

@@ -19,15 +19,15 @@ TimedWait::~TimedWait() {
   timer_ = nullptr;
 }
 
-int TimedWait::Interval() const {
+int TimedWait::interval() const {
   return timer_ ? timer_->interval() : 0;
 }
 
-void TimedWait::SetInterval(int milliseconds) {
+void TimedWait::setInterval(int milliseconds) {
   if (timer_) timer_->setInterval(milliseconds);
 }
 
-void TimedWait::Wait() {
+void TimedWait::wait() {
   if (!timer_ || timer_->interval() <= 0) return;
   done_ = false;
   timer_->start();

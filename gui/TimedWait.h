@@ -9,19 +9,19 @@ namespace vorel {
 
 class TimedWait : public QObject {
   Q_OBJECT
-  Q_PROPERTY(int Interval READ Interval WRITE SetInterval)
+  Q_PROPERTY(int interval READ interval WRITE setInterval)
 
  public:
   explicit TimedWait(QObject* owner);
   ~TimedWait() override;
 
   // Milliseconds; 0 without a timer. Never set, it is the timer's own default of 1000.
-  int Interval() const;
-  void SetInterval(int milliseconds);
+  int interval() const;
+  void setInterval(int milliseconds);
 
-  // Returns after Interval milliseconds, dispatching messages meanwhile; nothing else ends the
+  // Returns after interval() milliseconds, dispatching messages meanwhile; nothing else ends the
   // wait early. A zero interval returns at once.
-  void Wait();
+  void wait();
 
  private:
   QTimer* timer_ = nullptr;

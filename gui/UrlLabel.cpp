@@ -11,7 +11,8 @@
 
 namespace vorel {
 
-UrlLabel::UrlLabel(QWidget* parent) : QLabel(parent), menu_(new QMenu(this)) {
+UrlLabel::UrlLabel(Desktop& desktop, QWidget* parent)
+    : QLabel(parent), desktop_(desktop), menu_(new QMenu(this)) {
   // The hand of our resources; its hotspot is the tip of the index finger.
   const QPixmap hand(QStringLiteral(":/vorel/hand.png"));
   if (!hand.isNull()) setCursor(QCursor(hand, 11, 1));
@@ -44,7 +45,7 @@ QString UrlLabel::target() const {
 void UrlLabel::click() {
   emit clicked();
   const QString address = target();
-  if (!address.trimmed().isEmpty()) CurrentDesktop().OpenUrl(address);
+  if (!address.trimmed().isEmpty()) desktop_.openUrl(address);
 }
 
 void UrlLabel::copy() {

@@ -9,13 +9,16 @@ class QMenu;
 
 namespace vorel {
 
+class Desktop;
+
 class UrlLabel : public QLabel {
   Q_OBJECT
   Q_PROPERTY(QString url READ url WRITE setUrl)
   Q_PROPERTY(QColor activeColor READ activeColor WRITE setActiveColor)
 
  public:
-  explicit UrlLabel(QWidget* parent = nullptr);
+  // desktop: where a click hands the address to the user's browser.
+  explicit UrlLabel(Desktop& desktop, QWidget* parent = nullptr);
   ~UrlLabel() override;
 
   QString url() const { return url_; }
@@ -43,6 +46,7 @@ class UrlLabel : public QLabel {
   void contextMenuEvent(QContextMenuEvent* event) override;
 
  private:
+  Desktop& desktop_;
   QString url_;
   QColor activeColor_{128, 0, 128};
   QColor savedColor_;

@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "numerology/DateText.h"
+#include "numerology/Reckoning.h"
 
 namespace vorel {
 namespace {
@@ -73,9 +74,7 @@ CoreNumbers ComputeNumbers(std::string_view name, std::string_view birthText) {
 }
 
 std::int32_t SynthesisValue(std::int32_t number) {
-  if (number == 11) return 2;
-  if (number == 22) return 4;
-  return number;
+  return MasterAsDigit(number);
 }
 
 std::int32_t MasterMark(const CoreNumbers& n) {

@@ -9,7 +9,8 @@
 
 namespace vorel {
 namespace texts {
-extern const std::string_view kMotiv, kReal, kExp, kChem, kSynth;
+extern const std::string_view kMotivation, kRealisation, kExpression, kPath, kSynthesis, kTheme,
+    kCouple;
 }
 
 namespace {
@@ -45,21 +46,27 @@ std::vector<Text> Parse(std::string_view source) {
 std::string_view Source(CatalogueId id) {
   switch (id) {
     case CatalogueId::Motivation:
-      return texts::kMotiv;
+      return texts::kMotivation;
     case CatalogueId::Realisation:
-      return texts::kReal;
+      return texts::kRealisation;
     case CatalogueId::Expression:
-      return texts::kExp;
+      return texts::kExpression;
     case CatalogueId::Path:
-      return texts::kChem;
+      return texts::kPath;
     case CatalogueId::Synthesis:
-      return texts::kSynth;
+      return texts::kSynthesis;
+    case CatalogueId::Theme:
+      return texts::kTheme;
+    case CatalogueId::Couple:
+      return texts::kCouple;
   }
   return {};
 }
 
-std::array<std::unique_ptr<std::vector<Text>>, 5>& Loaded() {
-  static std::array<std::unique_ptr<std::vector<Text>>, 5> loaded;
+constexpr size_t kCatalogueCount = static_cast<size_t>(CatalogueId::Couple) + 1;
+
+std::array<std::unique_ptr<std::vector<Text>>, kCatalogueCount>& Loaded() {
+  static std::array<std::unique_ptr<std::vector<Text>>, kCatalogueCount> loaded;
   return loaded;
 }
 
@@ -83,6 +90,10 @@ const char* CatalogueName(CatalogueId id) {
       return "path";
     case CatalogueId::Synthesis:
       return "synthesis";
+    case CatalogueId::Theme:
+      return "theme";
+    case CatalogueId::Couple:
+      return "couple";
   }
   return "";
 }

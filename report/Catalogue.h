@@ -1,4 +1,5 @@
-// The five catalogues of interpretive texts, compiled into the program.
+// The catalogues of interpretive texts, compiled into the program: the five of the report,
+// the thème's and the two-person report's.
 #pragma once
 
 #include <span>
@@ -8,13 +9,15 @@
 
 namespace vorel {
 
-enum class CatalogueId { Motivation, Realisation, Expression, Path, Synthesis };
+enum class CatalogueId { Motivation, Realisation, Expression, Path, Synthesis, Theme, Couple };
 
+// The five catalogues of the report, loaded at start-up in this order. The thème's and the
+// couple's load on first use.
 constexpr CatalogueId kAllCatalogues[] = {CatalogueId::Motivation, CatalogueId::Realisation,
                                           CatalogueId::Expression, CatalogueId::Path,
                                           CatalogueId::Synthesis};
 
-const char* CatalogueName(CatalogueId id);  // "motivation", "realisation", … "synthesis"
+const char* CatalogueName(CatalogueId id);  // "motivation", "realisation", … "couple"
 
 // Builds the catalogue's index from the compiled text. The start-up does it for each
 // catalogue in turn; a lookup does it on first use when nobody did.

@@ -5,41 +5,9 @@
 #include "numerology/DateText.h"
 #include "report/Catalogue.h"
 #include "report/Publisher.h"
+#include "report/ReportWriter.h"
 
 namespace vorel {
-namespace {
-
-// Adds lines at the end of the document in a current format that changes only in its font
-// name and bold flag, as the report's table of lines says.
-class ReportWriter {
- public:
-  explicit ReportWriter(RichDocument& document) : document_(document) {
-    paragraph_.leftIndent = kReportIndent;
-    paragraph_.rightIndent = kReportIndent;
-  }
-
-  void SetFont(const char* font) { format_.font = font; }
-  void SetBold(bool bold) { format_.bold = bold; }
-
-  void Line(std::string_view text = {}) {
-    Paragraph p;
-    p.format = paragraph_;
-    p.markFormat = format_;
-    AppendRun(p, text, format_);
-    document_.paragraphs.push_back(std::move(p));
-  }
-
-  void CatalogueText(CatalogueId id, const std::string& key) {
-    for (const std::string& paragraph : FindCatalogueText(id, key)) Line(paragraph);
-  }
-
- private:
-  RichDocument& document_;
-  ParagraphFormat paragraph_;
-  CharFormat format_;  // the window's own font after clearing: Times New Roman 12, black
-};
-
-}  // namespace
 
 std::string ReportCaption(std::string_view nameUtf8, const Date& birth,
                           const CalendarNames& names) {

@@ -5,7 +5,7 @@
 #include <cstdio>
 
 #include "GuiTest.h"
-#include "gui/Desktop.h"
+#include "app/ApplicationDefaults.h"
 
 namespace vorel::test {
 std::map<std::string, TestFactory>& GuiTestRegistry() {

@@ -3,7 +3,9 @@
 // the test.
 #pragma once
 
+#include <QGuiApplication>
 #include <QPrinter>
+#include <QScreen>
 #include <QString>
 #include <QTest>
 #include <deque>
@@ -17,7 +19,7 @@ namespace vorel::test {
 
 class ScriptedDesktop : public Desktop {
  public:
-  ScriptedDesktop() : override_(*this) {}
+  ScriptedDesktop() = default;
   // A question, file or print dialog that found no answer queued fails the test function.
   ~ScriptedDesktop() override {
     if (unexpected) QTest::qFail("a dialog asked more than the test answered", __FILE__, __LINE__);
@@ -28,16 +30,15 @@ class ScriptedDesktop : public Desktop {
   std::deque<int> copies;               // for print dialogs; 0 cancels
   QString printFile;                    // the PDF a print goes to
   std::optional<QSize> screen;          // the primary screen's size; the real one when empty
-  bool realHelp = false;                // show the help window rather than only record the topic
   std::function<void()> whenUrlOpened;  // runs as an address is handed to the browser
 
   std::vector<BoxRequest> boxes;
   std::vector<FileRequest> fileRequests;
-  std::vector<int> helpTopics;
+  std::vector<HelpTopic> helpTopics;
   QStringList openedUrls;
   int printRequests = 0;
 
-  Answer ShowBox(const BoxRequest& request) override {
+  Answer showBox(const BoxRequest& request) override {
     boxes.push_back(request);
     if (request.kind != BoxKind::Confirmation) return Answer::Ok;
     if (answers.empty()) {
@@ -48,7 +49,7 @@ class ScriptedDesktop : public Desktop {
     answers.pop_front();
     return a;
   }
-  std::optional<QString> AskFileName(QWidget*, const FileRequest& request) override {
+  std::optional<QString> askFileName(QWidget*, const FileRequest& request) override {
     fileRequests.push_back(request);
     if (files.empty()) {
       unexpected = true;
@@ -59,7 +60,7 @@ class ScriptedDesktop : public Desktop {
     if (f.isEmpty()) return std::nullopt;
     return f;
   }
-  std::optional<int> AskPrint(QWidget*, QPrinter& printer, int) override {
+  std::optional<int> askPrint(QWidget*, QPrinter& printer, HelpTopic) override {
     ++printRequests;
     if (copies.empty()) {
       unexpected = true;
@@ -73,29 +74,23 @@ class ScriptedDesktop : public Desktop {
     printer.setCopyCount(c);
     return c;
   }
-  void ShowHelp(int topic) override {
-    helpTopics.push_back(topic);
-    if (realHelp) Desktop::ShowHelp(topic);
-  }
-  void OpenUrl(const QString& address) override {
+  void showHelp(HelpTopic topic) override { helpTopics.push_back(topic); }
+  void openUrl(const QString& address) override {
     openedUrls << address;
     if (whenUrlOpened) whenUrlOpened();
   }
-  QSize PrimaryScreenSize() const override {
-    return screen ? *screen : Desktop::PrimaryScreenSize();
+  QSize primaryScreenSize() const override {
+    return screen ? *screen : QGuiApplication::primaryScreen()->geometry().size();
   }
 
   // The texts of the boxes shown, in order.
-  QStringList Texts() const {
+  QStringList texts() const {
     QStringList texts;
     for (const auto& b : boxes) texts << b.text;
     return texts;
   }
 
   bool unexpected = false;
-
- private:
-  DesktopOverride override_;
 };
 
 }  // namespace vorel::test

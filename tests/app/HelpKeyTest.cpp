@@ -4,18 +4,16 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
-#include <QToolButton>
 #include <functional>
 
 #include "GuiTest.h"
 #include "app/ProgramWindows.h"
 #include "gui/AboutBox.h"
-#include "gui/Desktop.h"
-#include "gui/Dialogs.h"
 #include "gui/HelpWindow.h"
 #include "gui/MainWindow.h"
 #include "gui/PersonChooser.h"
 #include "gui/PersonEntryDialog.h"
+#include "gui/QtDesktop.h"
 #include "gui/RegisterEditor.h"
 #include "gui/ReportWindow.h"
 
@@ -23,14 +21,11 @@ namespace vorel {
 namespace {
 
 // The real boxes and dialogs; only the help is recorded instead of shown.
-class HelpRecorder : public Desktop {
+class HelpRecorder : public QtDesktop {
  public:
-  HelpRecorder() : override_(*this) {}
-  void ShowHelp(int topic) override { topics.push_back(topic); }
-  std::vector<int> topics;
-
- private:
-  DesktopOverride override_;
+  explicit HelpRecorder(HelpWindow& unused) : QtDesktop(unused) {}
+  void showHelp(HelpTopic topic) override { topics.push_back(topic); }
+  std::vector<HelpTopic> topics;
 };
 
 void PressF1(QWidget& window) {
@@ -57,9 +52,11 @@ class HelpKeyTest : public QObject {
  private slots:
   void everyWindowAnswersF1() {
     QTemporaryDir dir;
-    HelpRecorder desktop;
-    ProgramWindows windows(StartupOptions{0, 0, QString(), dir.path().toStdString() + "/"});
-    HelpWindow help(dir.filePath("VOREL.HLP"));
+    HelpWindow unused(dir.filePath("VOREL.HLP"));
+    auto recorder = std::make_unique<HelpRecorder>(unused);
+    HelpRecorder& desktop = *recorder;
+    ProgramWindows windows(StartupOptions{0, 0, QString(), dir.path().toStdString() + "/"},
+                           std::move(recorder));
     ReportWindow& report = windows.reportWindow();
     const auto shown = [](QWidget& w) {
       return [&w] {
@@ -77,26 +74,27 @@ class HelpKeyTest : public QObject {
     const struct {
       const char* window;
       std::function<void()> pressF1;
-      int topic;
+      HelpTopic topic;
     } rows[] = {
-        {"main window", shown(windows.mainWindow()), 1},
-        {"register editor", shown(windows.registerEditor()), 1},
-        {"person entry", shown(windows.personEntry()), 1},
-        {"person chooser", shown(windows.personChooser()), 1},
-        {"report window", shown(report), 1},
-        {"about box", shown(windows.aboutBox()), 1},
-        {"help window", shown(help), 1},
-        {"error box", modal([] { ShowErrorBox(QStringLiteral("Erreur")); }), 1},
-        {"question", modal([] { AskConfirmation(QStringLiteral("Question ?")); }), 1},
-        {"warning", modal([] { ShowWarning(QStringLiteral("Date incorrecte.")); }), 1},
-        {"save dialog", modal([&] { report.saveReport(); }), 7},
-        {"open dialog", modal([&] { report.openReport(); }), 6},
-        {"print dialog", modal([&] { report.printReport(); }), 8},
+        {"main window", shown(windows.mainWindow()), HelpTopic::Main},
+        {"register editor", shown(windows.registerEditor()), HelpTopic::Main},
+        {"person entry", shown(windows.personEntry()), HelpTopic::Main},
+        {"person chooser", shown(windows.personChooser()), HelpTopic::Main},
+        {"report window", shown(report), HelpTopic::Main},
+        {"about box", shown(windows.aboutBox()), HelpTopic::Main},
+        {"error box", modal([&] { desktop.showError(QStringLiteral("Erreur")); }), HelpTopic::Main},
+        {"question", modal([&] { desktop.askConfirmation(QStringLiteral("Question ?")); }),
+         HelpTopic::Main},
+        {"warning", modal([&] { desktop.showWarning(QStringLiteral("Date incorrecte.")); }),
+         HelpTopic::Main},
+        {"save dialog", modal([&] { report.saveReport(); }), HelpTopic::Save},
+        {"open dialog", modal([&] { report.openReport(); }), HelpTopic::Open},
+        {"print dialog", modal([&] { report.printReport(); }), HelpTopic::Print},
     };
     for (const auto& row : rows) {
       desktop.topics.clear();
       row.pressF1();
-      QVERIFY2(desktop.topics == std::vector<int>{row.topic}, row.window);
+      QVERIFY2(desktop.topics == std::vector<HelpTopic>{row.topic}, row.window);
     }
   }
 };

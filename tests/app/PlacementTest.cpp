@@ -1,13 +1,13 @@
 // Window placement kept in vorel.ini, through the real windows.
 #include <QDir>
 #include <QFile>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include "GuiTest.h"
 #include "ScriptedDesktop.h"
 #include "app/Startup.h"
 #include "base/ProfileFile.h"
-#include "gui/Desktop.h"
 #include "gui/MainWindow.h"
 #include "gui/Placement.h"
 #include "gui/ReportWindow.h"
@@ -17,25 +17,37 @@ namespace vorel {
 class PlacementTest : public QObject {
   Q_OBJECT
 
-  QString IniPath() const { return QString::fromStdString(ProfileFile::DefaultPath()); }
-  QByteArray Ini() const {
-    QFile f(IniPath());
+  QString iniPath() const { return QString::fromStdString(ProfileFile::DefaultPath()); }
+  QByteArray ini() const {
+    QFile f(iniPath());
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
   }
-  void WriteIni(const QByteArray& text) {
-    QFile::remove(IniPath());
-    QFile f(IniPath());
+  void writeIni(const QByteArray& text) {
+    QFile::remove(iniPath());
+    QFile f(iniPath());
     QVERIFY(f.open(QIODevice::WriteOnly));
     f.write(text);
   }
 
+  // The program's windows in a program folder of their own, on a screen of the given size.
+  std::unique_ptr<ProgramWindows> makeWindows(QSize screen,
+                                              test::ScriptedDesktop** dialogs = nullptr) {
+    auto desktop = std::make_unique<test::ScriptedDesktop>();
+    desktop->screen = screen;
+    if (dialogs) *dialogs = desktop.get();
+    return std::make_unique<ProgramWindows>(
+        StartupOptions{0, 0, QString(), programDir_.path().toStdString() + "/"},
+        std::move(desktop));
+  }
+
+  QTemporaryDir programDir_;
   std::unique_ptr<test::ScriptedDesktop> desktop_;
 
  private slots:
   void init() {
-    QDir().mkpath(QFileInfo(IniPath()).path());
-    QFile::remove(IniPath());
-    QDir(IniPath()).removeRecursively();
+    QDir().mkpath(QFileInfo(iniPath()).path());
+    QFile::remove(iniPath());
+    QDir(iniPath()).removeRecursively();
     desktop_ = std::make_unique<test::ScriptedDesktop>();
   }
   void cleanup() { desktop_.reset(); }
@@ -50,45 +62,45 @@ class PlacementTest : public QObject {
                  {{601, 301}, {0, 0}}};
     for (const auto& c : cases) {
       desktop_->screen = c.screen;
-      ReportWindow w;
+      ReportWindow w(*desktop_, iniPath().toStdString());
       w.restorePlacement();
       QCOMPARE(w.pos(), c.expected);
       QCOMPARE(w.size(), QSize(600, 300));
     }
     // "w" and "h" given, "x" and "y" missing: the centring still uses 600 x 300.
-    WriteIni("[AnalWin]\r\nw=800\r\nh=0x190\r\n");
+    writeIni("[AnalWin]\r\nw=800\r\nh=0x190\r\n");
     desktop_->screen = QSize(1024, 768);
-    ReportWindow w;
+    ReportWindow w(*desktop_, iniPath().toStdString());
     w.restorePlacement();
     QCOMPARE(w.geometry(), QRect(212, 234, 800, 400));
   }
 
   void firstRunWritesBothSectionsAndTheNextRunReadsThem() {
-    desktop_->screen = QSize(1024, 768);
     {
-      ProgramWindows windows(StartupOptions{0, 0, QString(), QDir::tempPath().toStdString() + "/"});
-      QCOMPARE(windows.mainWindow().pos(), QPoint(10, 10));
-      windows.mainWindow().savePlacements();
+      const auto windows = makeWindows({1024, 768});
+      QCOMPARE(windows->mainWindow().pos(), QPoint(10, 10));
+      windows->mainWindow().savePlacements();
     }
-    QCOMPARE(Ini(), QByteArray("[MainW]\r\nx=10\r\ny=10\r\n\r\n[AnalWin]\r\nx=212\r\ny=234\r\n"
+    QCOMPARE(ini(), QByteArray("[MainW]\r\nx=10\r\ny=10\r\n\r\n[AnalWin]\r\nx=212\r\ny=234\r\n"
                                "w=600\r\nh=300\r\nMaxi=0\r\n"));
     // Keys added by hand: gone from [MainW], kept in [AnalWin].
-    WriteIni(
+    writeIni(
         "[MainW]\r\nx=40\r\ny=0X20\r\nmine=1\r\n\r\n[AnalWin]\r\nx=3\r\ny=4\r\nw=500\r\n"
         "h=200\r\nMaxi=0\r\nnote=kept\r\n");
     {
-      ProgramWindows windows(StartupOptions{0, 0, QString(), QDir::tempPath().toStdString() + "/"});
-      QCOMPARE(windows.mainWindow().pos(), QPoint(40, 32));
-      QCOMPARE(windows.reportWindow().geometry(), QRect(3, 4, 500, 200));
-      windows.mainWindow().move(70, 80);
-      windows.mainWindow().savePlacements();
+      const auto windows = makeWindows({1024, 768});
+      QCOMPARE(windows->mainWindow().pos(), QPoint(40, 32));
+      QCOMPARE(windows->reportWindow().geometry(), QRect(3, 4, 500, 200));
+      windows->mainWindow().move(70, 80);
+      windows->mainWindow().savePlacements();
     }
-    QCOMPARE(Ini(), QByteArray("[AnalWin]\r\nx=3\r\ny=4\r\nw=500\r\nh=200\r\nMaxi=0\r\n"
+    QCOMPARE(ini(), QByteArray("[AnalWin]\r\nx=3\r\ny=4\r\nw=500\r\nh=200\r\nMaxi=0\r\n"
                                "note=kept\r\n\r\n[MainW]\r\nx=70\r\ny=80\r\n"));
   }
 
   void maximisedAndMinimisedReportWindow() {
-    ReportWindow w;
+    const std::string ini = iniPath().toStdString();
+    ReportWindow w(*desktop_, ini);
     QWidget main;
     main.move(10, 10);
     w.setGeometry(100, 120, 640, 320);
@@ -102,7 +114,7 @@ class PlacementTest : public QObject {
     QCOMPARE(settings.ReadInteger("AnalWin", "x", -1), maximised.x());
 
     // Opened maximised; restoring gives the design placement, its position being the frame's.
-    ReportWindow next;
+    ReportWindow next(*desktop_, ini);
     next.restorePlacement();
     next.show();
     QVERIFY(QTest::qWaitFor([&] { return next.isMaximized(); }));
@@ -111,7 +123,7 @@ class PlacementTest : public QObject {
     QCOMPARE(QRect(next.pos(), next.size()), kReportDesignPlacement);
 
     // Minimised: the rectangle it has when restored, and Maxi=0.
-    ReportWindow small;
+    ReportWindow small(*desktop_, ini);
     small.setGeometry(50, 60, 610, 310);
     small.show();
     QVERIFY(QTest::qWaitForWindowExposed(&small));
@@ -120,26 +132,26 @@ class PlacementTest : public QObject {
     SavePlacements(main, small, settings);
     QCOMPARE(settings.ReadInteger("AnalWin", "Maxi", 1), 0);
     // Read back at the next start, it gives the window its restored place and size again.
-    ReportWindow again;
+    ReportWindow again(*desktop_, ini);
     again.restorePlacement();
     again.show();
     QVERIFY(QTest::qWaitForWindowExposed(&again));
     QCOMPARE(again.geometry(), QRect(50, 60, 610, 310));
     // Any non-zero integer counts as maximised.
-    WriteIni("[AnalWin]\r\nMaxi=2\r\n");
-    ReportWindow two;
+    writeIni("[AnalWin]\r\nMaxi=2\r\n");
+    ReportWindow two(*desktop_, ini);
     two.restorePlacement();
     QVERIFY(two.windowState() & Qt::WindowMaximized);
   }
 
   void failedWriteIsShownAndTheProgramStillEnds() {
-    test::ScriptedDesktop dialogs;
-    ProgramWindows windows(StartupOptions{0, 0, QString(), QDir::tempPath().toStdString() + "/"});
-    windows.mainWindow().show();
-    QVERIFY(QDir().mkpath(IniPath()));  // a folder where the file should be
-    QVERIFY(windows.mainWindow().close());
-    QCOMPARE(dialogs.Texts(), QStringList{"Impossible d'écrire dans vorel.ini."});
-    QVERIFY(!windows.mainWindow().isVisible());
+    test::ScriptedDesktop* dialogs = nullptr;
+    const auto windows = makeWindows({1024, 768}, &dialogs);
+    windows->mainWindow().show();
+    QVERIFY(QDir().mkpath(iniPath()));  // a folder where the file should be
+    QVERIFY(windows->mainWindow().close());
+    QCOMPARE(dialogs->texts(), QStringList{"Impossible d'écrire dans vorel.ini."});
+    QVERIFY(!windows->mainWindow().isVisible());
   }
 };
 

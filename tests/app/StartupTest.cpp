@@ -16,29 +16,80 @@
 #include "GuiTest.h"
 #include "ScriptedDesktop.h"
 #include "app/Startup.h"
-#include "gui/Desktop.h"
+#include "base/ProfileFile.h"
 #include "gui/HelpWindow.h"
 #include "gui/MainWindow.h"
 #include "gui/RegisterEditor.h"
+#include "gui/ReportWindow.h"
 #include "gui/TimedWait.h"
+#include "register/RegisterFile.h"
 
 namespace vorel {
+namespace {
+
+StartupOptions InFolder(const QTemporaryDir& dir, int interval = 0, const QString& splash = {}) {
+  return StartupOptions{interval, interval, splash, dir.path().toStdString() + "/"};
+}
+
+void WriteFile(const QString& path, const QByteArray& bytes) {
+  QFile file(path);
+  QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+  file.write(bytes);
+}
+
+// What the user sees at one moment of the start-up.
+struct Moment {
+  QStringList visible;  // the program's windows on the screen, by name
+  bool busy;            // the busy cursor
+  bool windowsMade;     // the main window exists, shown or not
+  bool operator==(const Moment&) const = default;
+};
+
+QDebug operator<<(QDebug debug, const Moment& m) {
+  return debug << m.visible << (m.busy ? "busy" : "idle") << (m.windowsMade ? "made" : "unmade");
+}
+
+}  // namespace
 
 class StartupTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void windowsAreCreatedOnceInTheirOrderAndStayHidden() {
+  void windowsAreCreatedOnceAndStayHidden() {
     QTemporaryDir dir;
-    std::vector<std::string> log;
-    ProgramWindows windows(StartupOptions{0, 0, QString(), dir.path().toStdString() + "/"}, &log);
-    const std::vector<std::string> expected = {
-        "MainWindow",   "RegisterEditor", "PersonEntryDialog", "PersonChooser",
-        "ReportWindow", "motivation",     "realisation",       "expression",
-        "path",         "synthesis",      "AboutBox"};
-    QCOMPARE(log, expected);
-    for (QWidget* w : QApplication::topLevelWidgets())
+    ProgramWindows windows(InFolder(dir), std::make_unique<test::ScriptedDesktop>());
+    QMap<QString, int> made;
+    for (QWidget* w : QApplication::topLevelWidgets()) {
       QVERIFY2(!w->isVisible(), qPrintable(w->objectName()));
+      ++made[w->objectName()];
+    }
+    for (const char* name : {"mainWindow", "registerEditor", "personEntry", "personChooser",
+                             "reportWindow", "aboutBox", "helpWindow"})
+      QVERIFY2(made.value(QString::fromLatin1(name)) == 1, name);
+  }
+
+  // The creation steps run in their order, and an error in one is shown before the next
+  // runs: the main window's placement comes before the register, the report window's after.
+  void aFailedStepIsShownAndTheStepsAfterItRun() {
+    QTemporaryDir dir;
+    SaveRegisterFile(dir.filePath("VOREL.DAT").toStdString(),
+                     {{"ABEL", "01/01/1970"}, {"BRUN", "02/02/1980"}});
+    QFile cut(dir.filePath("VOREL.DAT"));
+    QVERIFY(cut.open(QIODevice::Append));
+    cut.write("0123456789");
+    cut.close();
+    const QString ini = QString::fromStdString(ProfileFile::DefaultPath());
+    QDir().mkpath(QFileInfo(ini).path());
+    WriteFile(ini, "[MainW]\r\nx=40\r\ny=50\r\n[AnalWin]\r\nx=3\r\ny=4\r\nw=500\r\nh=200\r\n");
+    const auto removeIni = qScopeGuard([&] { QFile::remove(ini); });
+
+    auto desktop = std::make_unique<test::ScriptedDesktop>();
+    const test::ScriptedDesktop& dialogs = *desktop;
+    ProgramWindows windows(InFolder(dir), std::move(desktop));
+    QCOMPARE(dialogs.texts(), QStringList{"Lecture au-delà de la fin de fichier."});
+    QCOMPARE(windows.mainWindow().pos(), QPoint(40, 50));
+    QCOMPARE(windows.registerEditor().personCount(), 2);
+    QCOMPARE(windows.reportWindow().geometry(), QRect(3, 4, 500, 200));
   }
 
   // The register and the help, for a program folder, an installed program (bin/ beside
@@ -79,7 +130,8 @@ class StartupTest : public QObject {
       qputenv("XDG_DATA_HOME", c.xdgSet ? data.toLocal8Bit() : QByteArray());
       qputenv("HOME", home.path().toLocal8Bit());
       ProgramWindows windows(
-          StartupOptions{0, 0, QString(), root.filePath(c.programDir).toStdString()});
+          StartupOptions{0, 0, QString(), root.filePath(c.programDir).toStdString()},
+          std::make_unique<test::ScriptedDesktop>());
       QCOMPARE(QString::fromStdString(windows.registerPath()), c.registerPath);
       QCOMPARE(QString::fromStdString(windows.registerEditor().registerPath()), c.registerPath);
       QCOMPARE(QString::fromStdString(windows.helpFile()), c.helpFile);
@@ -88,102 +140,89 @@ class StartupTest : public QObject {
     QVERIFY(!QFileInfo::exists(data));
   }
 
+  // Logo alone under the busy cursor, then the splash while the other windows exist hidden,
+  // then the main window with the default cursor; no box on the way, on the real desktop.
   void sequenceShowsLogoThenSplashThenRunsTheMainLoop() {
     QTemporaryDir dir;
+    SaveRegisterFile(dir.filePath("VOREL.DAT").toStdString(), {{"ABEL", "01/01/1970"}});
     const QString bmp = dir.filePath("LOGICIEL.BMP");
     QImage picture(64, 48, QImage::Format_RGB32);
     picture.fill(Qt::darkBlue);
     QVERIFY(picture.save(bmp, "BMP"));
+    const QString garbage = dir.filePath("GARBAGE.BMP");
+    WriteFile(garbage, "BM this is not a bitmap at all");
 
-    bool busyDuringStartup = false;
-    bool busyInMainLoop = true;
     const auto run = [&](const QString& splash) {
-      std::vector<std::string> log;
-      busyDuringStartup = false;
-      busyInMainLoop = true;
+      std::vector<Moment> seen;
       QTimer probe;
-      // Samples the cursor while the start-up waits, then ends the main loop once it runs.
       connect(&probe, &QTimer::timeout, [&] {
-        const bool busy = QApplication::overrideCursor() != nullptr;
-        if (!log.empty() && log.back() == "MainLoop") {
-          busyInMainLoop = busy;
-          QCoreApplication::quit();
-        } else {
-          busyDuringStartup = busyDuringStartup || busy;
+        Moment now{{}, QApplication::overrideCursor() != nullptr, false};
+        for (QWidget* w : QApplication::topLevelWidgets()) {
+          if (w->objectName() == QStringLiteral("mainWindow")) now.windowsMade = true;
+          if (w->isVisible())
+            now.visible << (w->objectName().isEmpty() ? w->metaObject()->className()
+                                                      : w->objectName());
         }
+        now.visible.sort();
+        if (seen.empty() || !(seen.back() == now)) seen.push_back(now);
+        // A box would wait for an answer: it is seen, then closed.
+        if (QWidget* modal = QApplication::activeModalWidget()) modal->close();
+        if (now.visible.contains(QStringLiteral("mainWindow"))) QCoreApplication::quit();
       });
       probe.start(20);
-      RunStartup(*qApp, StartupOptions{150, 150, splash, dir.path().toStdString() + "/"}, &log);
-      return log;
+      RunStartup(*qApp, InFolder(dir, 150, splash));
+      return seen;
     };
 
-    auto log = run(bmp);
-    QVERIFY(busyDuringStartup);
-    QVERIFY(!busyInMainLoop);
-    QCOMPARE(log.front(), std::string("Logo"));
-    QCOMPARE(log[1], std::string("MainWindow"));
-    QCOMPARE(log[log.size() - 2], std::string("Splash"));
-    QCOMPARE(log.back(), std::string("MainLoop"));
-
+    const Moment logo{{"logoWindow"}, true, false};
+    const Moment splash{{"splashWindow"}, true, true};
+    const Moment main{{"mainWindow"}, false, true};
+    QCOMPARE(run(bmp), (std::vector<Moment>{logo, splash, main}));
     // A missing file, or one that is not a picture, skips the splash without a word.
-    test::ScriptedDesktop dialogs;
-    log = run(dir.filePath("ABSENT.BMP"));
-    QCOMPARE(log[log.size() - 2], std::string("AboutBox"));
-    QFile garbage(dir.filePath("GARBAGE.BMP"));
-    QVERIFY(garbage.open(QIODevice::WriteOnly));
-    garbage.write("BM this is not a bitmap at all");
-    garbage.close();
-    log = run(garbage.fileName());
-    QCOMPARE(log[log.size() - 2], std::string("AboutBox"));
-    QVERIFY(dialogs.boxes.empty());
+    QCOMPARE(run(dir.filePath("ABSENT.BMP")), (std::vector<Moment>{logo, main}));
+    QCOMPARE(run(garbage), (std::vector<Moment>{logo, main}));
   }
 
   void sleeperWaitsItsIntervalWhileMessagesFlow() {
     QObject owner;
     auto* sleeper = new TimedWait(&owner);
-    QCOMPARE(sleeper->Interval(), 1000);  // never set: the timer's own default
-    sleeper->SetInterval(300);
-    QCOMPARE(sleeper->property("Interval").toInt(), 300);
+    QCOMPARE(sleeper->interval(), 1000);  // never set: the timer's own default
+    sleeper->setInterval(300);
+    QCOMPARE(sleeper->property("interval").toInt(), 300);
     bool dispatched = false;
     QTimer::singleShot(50, [&] { dispatched = true; });
     QElapsedTimer clock;
     clock.start();
-    sleeper->Wait();
+    sleeper->wait();
     QVERIFY(clock.elapsed() >= 290);
     QVERIFY(clock.elapsed() < 3000);
     QVERIFY(dispatched);
 
-    sleeper->SetInterval(0);
+    sleeper->setInterval(0);
     clock.restart();
-    sleeper->Wait();
+    sleeper->wait();
     QVERIFY(clock.elapsed() < 100);
   }
 
   void mainWindowToolbar() {
     QTemporaryDir dir;
-    ProgramWindows windows(StartupOptions{0, 0, QString(), dir.path().toStdString() + "/"});
+    ProgramWindows windows(InFolder(dir), std::make_unique<test::ScriptedDesktop>());
     MainWindow& main = windows.mainWindow();
     QCOMPARE(main.windowTitle(), QString("Vorel"));
-    QCOMPARE(main.size(), QSize(388, 50));
     QCOMPARE(main.pos(), QPoint(10, 10));
     QVERIFY(!(main.windowFlags() & Qt::WindowMaximizeButtonHint));
     const struct {
-      QToolButton* button;
+      const char* name;
       const char* caption;
-      int left;
-    } buttons[] = {{test::Child<QToolButton>(main, "registerButton"), "&Fichier", 2},
-                   {test::Child<QToolButton>(main, "reportButton"), "&Vorel", 66},
-                   {test::Child<QToolButton>(main, "openButton"), "&Ouvrir", 130},
-                   {test::Child<QToolButton>(main, "helpButton"), "&Aide", 194},
-                   {test::Child<QToolButton>(main, "aboutButton"), "A &propos", 258},
-                   {test::Child<QToolButton>(main, "quitButton"), "&Quitter", 322}};
+    } buttons[] = {{"registerButton", "&Fichier"}, {"reportButton", "&Vorel"},
+                   {"openButton", "&Ouvrir"},      {"helpButton", "&Aide"},
+                   {"aboutButton", "A &propos"},   {"quitButton", "&Quitter"}};
     for (const auto& b : buttons) {
-      QCOMPARE(b.button->text(), QString::fromUtf8(b.caption));
-      QCOMPARE(b.button->geometry(), QRect(b.left, 2, 65, 45));
-      QCOMPARE(b.button->toolButtonStyle(), Qt::ToolButtonTextUnderIcon);
-      QVERIFY2(!b.button->icon().pixmap(16).isNull(), b.caption);
-      QCOMPARE(b.button->toolTip().isEmpty(),
-               b.button != test::Child<QToolButton>(main, "openButton"));
+      auto* button = test::Child<QToolButton>(main, b.name);
+      QCOMPARE(button->text(), QString::fromUtf8(b.caption));
+      QCOMPARE(button->toolButtonStyle(), Qt::ToolButtonTextUnderIcon);
+      QVERIFY2(!button->icon().pixmap(16).isNull(), b.caption);
+      QCOMPARE(button->toolTip().isEmpty(), std::string_view(b.name) != "openButton");
     }
     QCOMPARE(test::Child<QToolButton>(main, "openButton")->toolTip(),
              QString("Ouvrir un fichier vorel"));
@@ -192,36 +231,41 @@ class StartupTest : public QObject {
   void helpContentsAndTopics() {
     QTemporaryDir dir;
     QVERIFY(QFile::copy(VOREL_SOURCE_DIR "/resources/VOREL.HLP", dir.filePath("VOREL.HLP")));
-    ProgramWindows windows(StartupOptions{0, 0, QString(), dir.path().toStdString() + "/"});
+    ProgramWindows windows(InFolder(dir));
+    HelpWindow& help = windows.helpWindow();
+    const auto scrolled = [&] { return help.browser()->verticalScrollBar()->value(); };
     windows.mainWindow().show();
     QVERIFY(QTest::qWaitForWindowExposed(&windows.mainWindow()));
 
     test::Child<QToolButton>(windows.mainWindow(), "helpButton")->click();
-    QVERIFY(CurrentDesktop().helpWindow() && CurrentDesktop().helpWindow()->isVisible() &&
-            CurrentDesktop().helpWindow()->Loaded());
-    QCOMPARE(CurrentDesktop().helpWindow()->Browser()->verticalScrollBar()->value(), 0);
+    QVERIFY(help.isVisible() && help.isLoaded());
+    QCOMPARE(scrolled(), 0);
 
     // F1 in the main window opens topic 1; topics 6, 7 and 8 lie further down.
-    CurrentDesktop().helpWindow()->hide();
+    help.resize(400, 200);
+    help.hide();
     windows.mainWindow().activateWindow();
     QTest::keyClick(&windows.mainWindow(), Qt::Key_F1);
-    QVERIFY(CurrentDesktop().helpWindow()->isVisible());
-    const QString html = CurrentDesktop().helpWindow()->Browser()->toHtml();
+    QVERIFY(help.isVisible());
+    const int topicOne = scrolled();
+    const QString html = help.browser()->toHtml();
     for (int topic : {1, 6, 7, 8})
       QVERIFY2(html.contains(QStringLiteral("topic-%1").arg(topic)),
                qPrintable(QString::number(topic)));
-    CurrentDesktop().helpWindow()->resize(400, 200);
-    CurrentDesktop().ShowHelp(8);
-    QVERIFY(CurrentDesktop().helpWindow()->Browser()->verticalScrollBar()->value() > 0);
+    windows.desktop().showHelp(HelpTopic::Print);
+    QVERIFY(scrolled() > topicOne);
+    // F1 in the help window itself goes back to topic 1.
+    help.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&help));
+    QTest::keyClick(&help, Qt::Key_F1);
+    QCOMPARE(scrolled(), topicOne);
   }
 
   void missingHelpFileIsReportedByTheHelpWindow() {
-    test::ScriptedDesktop dialogs;
     HelpWindow help(QStringLiteral("/nonexistent/VOREL.HLP"));
-    help.ShowTopic(1);
-    QVERIFY(!help.Loaded());
-    QVERIFY(help.Browser()->toPlainText().contains(QStringLiteral("introuvable")));
-    QVERIFY(dialogs.boxes.empty());
+    help.showTopic(HelpTopic::Main);
+    QVERIFY(!help.isLoaded());
+    QVERIFY(help.browser()->toPlainText().contains(QStringLiteral("introuvable")));
   }
 };
 

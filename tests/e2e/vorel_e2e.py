@@ -43,6 +43,7 @@ class Session:
         run(["cmake", "--install", build_dir, "--prefix", self.prog])
         self.xvfb = None
         self.vorel = None
+        self.others = []
         self.display = None
         self.wm = None
         self._start_xvfb()
@@ -98,6 +99,14 @@ class Session:
                                       env=self.env(), stdout=self.vorel_log,
                                       stderr=subprocess.STDOUT, start_new_session=True)
 
+    def start_another(self):
+        """A second Vorel on the same display, home and program folder: the same register."""
+        process = subprocess.Popen([os.path.join(self.prog, "vorel")], cwd=self.work,
+                                   env=self.env(), stdout=self.vorel_log,
+                                   stderr=subprocess.STDOUT, start_new_session=True)
+        self.others.append(process)
+        return process
+
     def wait_exit(self, timeout=TIMEOUT):
         try:
             return self.vorel.wait(timeout)
@@ -105,7 +114,7 @@ class Session:
             raise Failure("Vorel did not end")
 
     def close(self):
-        for p in (self.vorel, self.wm, self.xvfb):
+        for p in (self.vorel, *self.others, self.wm, self.xvfb):
             if p and p.poll() is None:
                 try:
                     os.killpg(p.pid, signal.SIGKILL)
@@ -138,6 +147,21 @@ class Session:
             if title is None or name == title:
                 found.append((wid, name))
         return found
+
+    def window_of(self, process, title, timeout=TIMEOUT):
+        """The visible window of one process with the given title."""
+        def found():
+            mine = []
+            for wid, _ in self.windows(title):
+                try:
+                    pid = self.x("xdotool", "getwindowpid", wid).strip()
+                except subprocess.CalledProcessError:
+                    continue
+                if pid == str(process.pid):
+                    mine.append(wid)
+            return mine
+        self.wait_for(f"the window '{title}' of process {process.pid}", lambda: found(), timeout)
+        return found()[-1]
 
     def is_program_window(self, wid):
         try:
@@ -289,8 +313,8 @@ def caption(name, day, month, year, sign):
     return f"{name} ({weekday} {day:02d} {FRENCH_MONTHS[month - 1]} {year} - {sign})"
 
 
-
 DUPONT_TITLE = caption("DUPONTDURAND JEAN", 5, 3, 1962, "Poissons")
+
 
 def report_of_second_person(s, main, title, before_ok=None):
     """"&Vorel", the second row of the chooser, OK: the report window with title."""
@@ -301,6 +325,14 @@ def report_of_second_person(s, main, title, before_ok=None):
         before_ok(chooser)
     s.key(chooser, "Return")
     return s.wait_window(title)
+
+
+def fill_entry(s, entry, name, day, month, year):
+    """Types a person into the entry dialog, from field to field with Tab, as a user does."""
+    s.type(entry, name)
+    for value in (day, month, year):
+        s.key(entry, "Tab")
+        s.type(entry, value)
 
 
 def write_two_persons(s):
@@ -323,13 +355,7 @@ def scenario_register(s):
     s.click(editor, 516, 88)  # "Ajouter"
     entry = s.wait_window("Ajouter")
     # Lower case, a hyphen and digits: the name field keeps letters and spaces, in capitals.
-    s.type(entry, "Dupont-Durand jean2")
-    s.key(entry, "Tab")
-    s.type(entry, "5")
-    s.key(entry, "Tab")
-    s.type(entry, "3")
-    s.key(entry, "Tab")
-    s.type(entry, "62")
+    fill_entry(s, entry, "Dupont-Durand jean2", "5", "3", "62")
     s.key(entry, "Return")
     s.wait_gone("Ajouter")
     s.click(editor, 516, 345)  # OK: the close query asks whether to save
@@ -346,6 +372,52 @@ def scenario_register(s):
     if os.path.exists(os.path.join(s.prog, "VOREL.DAT")):
         raise Failure("the register was saved in the program folder")
     s.key(main, "alt+q")
+    s.wait_exit()
+
+
+def add_person_and_save(s, main, name, day, month, year):
+    """"&Fichier", "Ajouter" a person, OK, and "Oui" to the save question."""
+    s.key(main, "alt+f")
+    editor = s.wait_window(EDITOR)
+    s.click(editor, 516, 88)  # "Ajouter"
+    entry = s.wait_window("Ajouter")
+    fill_entry(s, entry, name, day, month, year)
+    s.key(entry, "Return")
+    s.wait_gone("Ajouter")
+    s.click(editor, 516, 345)  # OK
+    question = s.wait_window("Confirmation")
+    s.key(question, "alt+o")
+    return question
+
+
+def scenario_two_programs(s):
+    """Two Vorel on one register, a person added and saved in each: the second is asked
+    whether to add its changes to the file the first changed, and no one is lost."""
+    write_two_persons(s)
+    s.start()
+    first_main = s.window_of(s.vorel, "Vorel")
+    second = s.start_another()
+    second_main = s.window_of(second, "Vorel")
+    add_person_and_save(s, first_main, "Premier Ajout", "1", "2", "1990")
+    s.wait_gone(EDITOR)
+    first_question = add_person_and_save(s, second_main, "Second Ajout", "3", "4", "1991")
+    # The save question closes and the next one opens under the same title.
+    s.wait_for("the question about the other program's changes",
+               lambda: [w for w, _ in s.windows("Confirmation") if w != first_question])
+    question = [w for w, _ in s.windows("Confirmation") if w != first_question][-1]
+    text = s.message_box_text(question)
+    if "modifié par un autre programme depuis son ouverture" not in text:
+        raise Failure(f"the second program did not ask about the other's changes: {text!r}")
+    s.key(question, "alt+o")  # Oui: add its changes to the file as it now is
+    s.wait_gone(EDITOR)
+    data = open(os.path.join(s.prog, "VOREL.DAT"), "rb").read()
+    expected = (SAMPLE + record(b"DUPONTDURAND JEAN", b"05/03/1962") +
+                record(b"PREMIER AJOUT", b"01/02/1990") + record(b"SECOND AJOUT", b"03/04/1991"))
+    if data != expected:
+        names = [data[i + 1:i + 1 + data[i]] for i in range(0, len(data), 267)]
+        raise Failure(f"the register holds {names}")
+    s.key(second_main, "alt+q")
+    s.key(first_main, "alt+q")
     s.wait_exit()
 
 
@@ -492,13 +564,7 @@ def scenario_screenshots(s, out_dir):
     shot(editor, "register-editor")
     s.click(editor, 516, 88)
     entry = s.wait_window("Ajouter")
-    s.type(entry, "Moreau Helene")
-    s.key(entry, "Tab")
-    s.type(entry, "8")
-    s.key(entry, "Tab")
-    s.type(entry, "9")
-    s.key(entry, "Tab")
-    s.type(entry, "1975")
+    fill_entry(s, entry, "Moreau Helene", "8", "9", "1975")
     time.sleep(0.3)
     shot(entry, "entry-dialog")
     s.key(entry, "Escape")
@@ -777,6 +843,7 @@ SCENARIOS = {
     "wm.centring": scenario_wm_centring,
     "wm.placement": scenario_wm_placement,
     "wm.maximised": scenario_wm_maximised,
+    "twoprograms": scenario_two_programs,
 }
 
 

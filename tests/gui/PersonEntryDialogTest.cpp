@@ -36,6 +36,8 @@ void Type(QWidget* widget, const QString& text) {
 class PersonEntryDialogTest : public QObject {
   Q_OBJECT
 
+  test::ScriptedDesktop desktop_;
+
   // Fills the date fields, presses OK, and reports what happened.
   struct CheckResult {
     int result;
@@ -44,23 +46,23 @@ class PersonEntryDialogTest : public QObject {
     QStringList titles;
     QWidget* focus;
   };
-  CheckResult Check(PersonEntryDialog& saisie, const QString& day, const QString& month,
+  CheckResult check(PersonEntryDialog& entry, const QString& day, const QString& month,
                     const QString& year, QWidget* focusBefore) {
-    test::ScriptedDesktop dialogs;
+    desktop_.boxes.clear();
     CheckResult r{};
-    r.result = ExecWith(saisie, [&] {
-      test::Child<QLineEdit>(saisie, "dayEdit")->setText(day);
-      test::Child<QLineEdit>(saisie, "monthEdit")->setText(month);
-      test::Child<QLineEdit>(saisie, "yearEdit")->setText(year);
+    r.result = ExecWith(entry, [&] {
+      test::Child<QLineEdit>(entry, "dayEdit")->setText(day);
+      test::Child<QLineEdit>(entry, "monthEdit")->setText(month);
+      test::Child<QLineEdit>(entry, "yearEdit")->setText(year);
       focusBefore->setFocus();
-      test::Child<QPushButton>(saisie, "okButton")->click();
-      r.focus = saisie.focusWidget();
+      test::Child<QPushButton>(entry, "okButton")->click();
+      r.focus = entry.focusWidget();
       // A refused date leaves the dialog open; Escape then cancels whatever the fields hold.
-      if (saisie.isVisible())
-        QTest::keyClick(test::Child<NameEdit>(saisie, "nameEdit"), Qt::Key_Escape);
+      if (entry.isVisible())
+        QTest::keyClick(test::Child<NameEdit>(entry, "nameEdit"), Qt::Key_Escape);
     });
-    r.texts = dialogs.Texts();
-    for (const auto& box : dialogs.boxes) {
+    r.texts = desktop_.texts();
+    for (const auto& box : desktop_.boxes) {
       r.kinds.push_back(box.kind);
       r.titles << box.title;
     }
@@ -69,60 +71,39 @@ class PersonEntryDialogTest : public QObject {
 
  private slots:
   void layout() {
-    PersonEntryDialog saisie;
-    QCOMPARE(saisie.windowTitle(), QString("Ajouter"));
-    QCOMPARE(saisie.size(), QSize(317, 176));
-    QCOMPARE(saisie.minimumSize(), saisie.maximumSize());
-    QVERIFY(saisie.font().bold());
+    PersonEntryDialog entry(desktop_);
+    QCOMPARE(entry.windowTitle(), QString("Ajouter"));
+    QVERIFY(entry.font().bold());
     const QColor lime(0, 255, 0), yellow(255, 255, 0);
     const struct {
-      QWidget* widget;
-      QRect place;
-      QColor base;  // invalid: not a field
+      QLineEdit* field;
+      QColor base;
       int maxLength;
       const char* tip;
-    } rows[] = {
-        {test::Child<QFrame>(saisie, "bevel"), {8, 8, 300, 121}, {}, 0, ""},
-        {test::Child<NameEdit>(saisie, "nameEdit"), {24, 40, 273, 20}, lime, 255, ""},
-        {test::Child<QLineEdit>(saisie, "dayEdit"), {24, 88, 25, 20}, yellow, 2, "Jour"},
-        {test::Child<QLineEdit>(saisie, "monthEdit"), {48, 88, 25, 20}, yellow, 2, "Mois"},
-        {test::Child<QLineEdit>(saisie, "yearEdit"), {72, 88, 41, 20}, yellow, 4, "Année"},
-        {test::Child<QPushButton>(saisie, "okButton"), {136, 138, 77, 27}, {}, 0, ""},
-        {test::Child<QPushButton>(saisie, "cancelButton"), {231, 138, 77, 27}, {}, 0, ""},
+    } fields[] = {
+        {test::Child<NameEdit>(entry, "nameEdit"), lime, 255, ""},
+        {test::Child<QLineEdit>(entry, "dayEdit"), yellow, 2, "Jour"},
+        {test::Child<QLineEdit>(entry, "monthEdit"), yellow, 2, "Mois"},
+        {test::Child<QLineEdit>(entry, "yearEdit"), yellow, 4, "Année"},
     };
-    for (const auto& row : rows) {
-      const QByteArray name = row.widget->objectName().toLatin1();
-      QVERIFY2(row.widget->geometry() == row.place, name);
-      QCOMPARE(row.widget->toolTip(), QString::fromUtf8(row.tip));
-      if (auto* field = qobject_cast<QLineEdit*>(row.widget)) {
-        QVERIFY2(field->palette().color(QPalette::Base) == row.base, name);
-        QCOMPARE(field->maxLength(), row.maxLength);
-        QVERIFY2(!field->font().bold(), name);
-      }
+    for (const auto& row : fields) {
+      const QByteArray name = row.field->objectName().toLatin1();
+      QCOMPARE(row.field->toolTip(), QString::fromUtf8(row.tip));
+      QVERIFY2(row.field->palette().color(QPalette::Base) == row.base, name);
+      QCOMPARE(row.field->maxLength(), row.maxLength);
+      QVERIFY2(!row.field->font().bold(), name);
     }
-    QCOMPARE(test::Child<QLabel>(saisie, "nameLabel")->pos(), QPoint(24, 24));
-    QCOMPARE(test::Child<QLabel>(saisie, "nameLabel")->text(), QString("Nom et prénom(s)"));
-    QCOMPARE(test::Child<QLabel>(saisie, "dateLabel")->pos(), QPoint(24, 72));
-    QCOMPARE(test::Child<QLabel>(saisie, "dateLabel")->text(), QString("Date de naissance"));
-    QCOMPARE(test::Child<QPushButton>(saisie, "okButton")->text(), QString("OK"));
-    QCOMPARE(test::Child<QPushButton>(saisie, "cancelButton")->text(), QString("Annuler"));
-    QVERIFY(test::Child<QPushButton>(saisie, "okButton")->isDefault());
-    QVERIFY(!test::Child<QPushButton>(saisie, "okButton")->icon().pixmap(16).isNull());
-    QVERIFY(!test::Child<QPushButton>(saisie, "cancelButton")->icon().pixmap(16).isNull());
-
-    const QList<QWidget*> order = {test::Child<QPushButton>(saisie, "okButton"),
-                                   test::Child<NameEdit>(saisie, "nameEdit"),
-                                   test::Child<QLineEdit>(saisie, "dayEdit"),
-                                   test::Child<QLineEdit>(saisie, "monthEdit"),
-                                   test::Child<QLineEdit>(saisie, "yearEdit"),
-                                   test::Child<QPushButton>(saisie, "cancelButton")};
-    for (int i = 0; i + 1 < order.size(); ++i) QCOMPARE(test::NextTabStop(order[i]), order[i + 1]);
-    QCOMPARE(test::NextTabStop(test::Child<QPushButton>(saisie, "cancelButton")),
-             test::Child<QPushButton>(saisie, "okButton"));
+    QCOMPARE(test::Child<QLabel>(entry, "nameLabel")->text(), QString("Nom et prénom(s)"));
+    QCOMPARE(test::Child<QLabel>(entry, "dateLabel")->text(), QString("Date de naissance"));
+    QCOMPARE(test::Child<QPushButton>(entry, "okButton")->text(), QString("OK"));
+    QCOMPARE(test::Child<QPushButton>(entry, "cancelButton")->text(), QString("Annuler"));
+    QVERIFY(test::Child<QPushButton>(entry, "okButton")->isDefault());
+    QVERIFY(!test::Child<QPushButton>(entry, "okButton")->icon().pixmap(16).isNull());
+    QVERIFY(!test::Child<QPushButton>(entry, "cancelButton")->icon().pixmap(16).isNull());
   }
 
   void nameFilterByKeyPresses() {
-    PersonEntryDialog saisie;
+    PersonEntryDialog entry(desktop_);
     const struct {
       const char* typed;
       const char* shown;
@@ -133,18 +114,18 @@ class PersonEntryDialogTest : public QObject {
         {"ZAZ zaz", "ZAZ ZAZ"},
     };
     for (const auto& row : rows) {
-      test::Child<NameEdit>(saisie, "nameEdit")->clear();
-      Type(test::Child<NameEdit>(saisie, "nameEdit"), QString::fromUtf8(row.typed));
-      QCOMPARE(test::Child<NameEdit>(saisie, "nameEdit")->text(), QString::fromUtf8(row.shown));
+      test::Child<NameEdit>(entry, "nameEdit")->clear();
+      Type(test::Child<NameEdit>(entry, "nameEdit"), QString::fromUtf8(row.typed));
+      QCOMPARE(test::Child<NameEdit>(entry, "nameEdit")->text(), QString::fromUtf8(row.shown));
     }
     // Backspace is kept and edits as usual.
-    QTest::keyClick(test::Child<NameEdit>(saisie, "nameEdit"), Qt::Key_Backspace);
-    QCOMPARE(test::Child<NameEdit>(saisie, "nameEdit")->text(), QString("ZAZ ZA"));
+    QTest::keyClick(test::Child<NameEdit>(entry, "nameEdit"), Qt::Key_Backspace);
+    QCOMPARE(test::Child<NameEdit>(entry, "nameEdit")->text(), QString("ZAZ ZA"));
 
     // The filter itself, code by code: only space, backspace and the 52 letters pass.
     for (char16_t code = 0; code < 0x180; ++code) {
       QChar key(code);
-      NameEdit::FilterKey(key);
+      NameEdit::filterKey(key);
       const bool kept =
           code == 32 || code == 8 || (code >= 'A' && code <= 'Z') || (code >= 'a' && code <= 'z');
       QCOMPARE(!key.isNull(), kept);
@@ -153,61 +134,61 @@ class PersonEntryDialogTest : public QObject {
   }
 
   void pastedDroppedAndComposedTextIsFiltered() {
-    PersonEntryDialog saisie;
-    NameEdit* nom = test::Child<NameEdit>(saisie, "nameEdit");
+    PersonEntryDialog entry(desktop_);
+    NameEdit* nameEdit = test::Child<NameEdit>(entry, "nameEdit");
     QGuiApplication::clipboard()->setText(QStringLiteral("Jean-Pierre 2\nÉric"));
 
-    QTest::keyClick(nom, Qt::Key_V, Qt::ControlModifier);
-    QCOMPARE(nom->text(), QString("JEANPIERRE RIC"));
-    nom->clear();
-    QTest::keyClick(nom, Qt::Key_Insert, Qt::ShiftModifier);
-    QCOMPARE(nom->text(), QString("JEANPIERRE RIC"));
+    QTest::keyClick(nameEdit, Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(nameEdit->text(), QString("JEANPIERRE RIC"));
+    nameEdit->clear();
+    QTest::keyClick(nameEdit, Qt::Key_Insert, Qt::ShiftModifier);
+    QCOMPARE(nameEdit->text(), QString("JEANPIERRE RIC"));
 
     // The context menu's paste.
-    nom->setText(QStringLiteral("AB"));
-    nom->setCursorPosition(1);
-    std::unique_ptr<QMenu> menu(nom->createContextMenu());
+    nameEdit->setText(QStringLiteral("AB"));
+    nameEdit->setCursorPosition(1);
+    std::unique_ptr<QMenu> menu(nameEdit->createContextMenu());
     QAction* paste = nullptr;
     for (QAction* action : menu->actions())
       if (action->text().contains(QStringLiteral("Paste"))) paste = action;
     QVERIFY(paste);
     paste->trigger();
-    QCOMPARE(nom->text(), QString("AJEANPIERRE RICB"));
+    QCOMPARE(nameEdit->text(), QString("AJEANPIERRE RICB"));
 
     // Dropped text.
-    nom->clear();
+    nameEdit->clear();
     QMimeData dragged;
     dragged.setText(QStringLiteral("o'Neil 3"));
     QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &dragged, Qt::LeftButton, Qt::NoModifier);
     // Straight to the field: the application delivers a drop only during a real drag.
-    static_cast<QObject*>(nom)->event(&drop);
-    QCOMPARE(nom->text(), QString("ONEIL "));
+    static_cast<QObject*>(nameEdit)->event(&drop);
+    QCOMPARE(nameEdit->text(), QString("ONEIL "));
 
     // Text committed by an input method.
-    nom->clear();
+    nameEdit->clear();
     QInputMethodEvent composed;
     composed.setCommitString(QStringLiteral("çaé b"));
-    QApplication::sendEvent(nom, &composed);
-    QCOMPARE(nom->text(), QString("A B"));
+    QApplication::sendEvent(nameEdit, &composed);
+    QCOMPARE(nameEdit->text(), QString("A B"));
 
     // At most 255 characters, however they come.
-    nom->clear();
+    nameEdit->clear();
     QGuiApplication::clipboard()->setText(QString(300, QLatin1Char('x')));
-    QTest::keyClick(nom, Qt::Key_V, Qt::ControlModifier);
-    QCOMPARE(nom->text(), QString(255, QLatin1Char('X')));
-    QTest::keyClick(nom, Qt::Key_Y);
-    QCOMPARE(nom->text().size(), 255);
+    QTest::keyClick(nameEdit, Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(nameEdit->text(), QString(255, QLatin1Char('X')));
+    QTest::keyClick(nameEdit, Qt::Key_Y);
+    QCOMPARE(nameEdit->text().size(), 255);
   }
 
   void textSetByTheProgramShowsInCapitals() {
-    PersonEntryDialog saisie;
+    PersonEntryDialog entry(desktop_);
     // Letters whose capital the file's code page lacks are left alone rather than lost.
-    test::Child<NameEdit>(saisie, "nameEdit")->setText(QStringLiteral("émile ßµ dupont"));
-    QCOMPARE(test::Child<NameEdit>(saisie, "nameEdit")->text(), QStringLiteral("ÉMILE ßµ DUPONT"));
+    test::Child<NameEdit>(entry, "nameEdit")->setText(QStringLiteral("émile ßµ dupont"));
+    QCOMPARE(test::Child<NameEdit>(entry, "nameEdit")->text(), QStringLiteral("ÉMILE ßµ DUPONT"));
   }
 
   void dateCheck() {
-    PersonEntryDialog saisie;
+    PersonEntryDialog entry(desktop_);
     const QString warning = QStringLiteral("Date incorrecte.");
     const auto notInteger = [](const char* text) {
       return QStringLiteral("'%1' n'est pas une valeur entière correcte.").arg(text);
@@ -244,8 +225,8 @@ class PersonEntryDialogTest : public QObject {
     for (const auto& row : rows) {
       const QByteArray what = QByteArray(row.day) + "/" + row.month + "/" + row.year;
       const CheckResult r =
-          Check(saisie, QString::fromUtf8(row.day), QString::fromUtf8(row.month),
-                QString::fromUtf8(row.year), test::Child<QLineEdit>(saisie, "monthEdit"));
+          check(entry, QString::fromUtf8(row.day), QString::fromUtf8(row.month),
+                QString::fromUtf8(row.year), test::Child<QLineEdit>(entry, "monthEdit"));
       if (row.message.isEmpty()) {
         QVERIFY2(r.result == QDialog::Accepted, what);
         QVERIFY2(r.texts.isEmpty(), what);
@@ -257,42 +238,42 @@ class PersonEntryDialogTest : public QObject {
       QCOMPARE(r.kinds.front(), isWarning ? BoxKind::Warning : BoxKind::Error);
       QCOMPARE(r.titles.front(), QString(isWarning ? "Avertissement" : "Vorel"));
       // A warning sends the focus to the day; a non-number leaves it where it was.
-      QCOMPARE(r.focus, isWarning ? static_cast<QWidget*>(test::Child<QLineEdit>(saisie, "dayEdit"))
-                                  : test::Child<QLineEdit>(saisie, "monthEdit"));
+      QCOMPARE(r.focus, isWarning ? static_cast<QWidget*>(test::Child<QLineEdit>(entry, "dayEdit"))
+                                  : test::Child<QLineEdit>(entry, "monthEdit"));
       // The fields are left as they were.
-      QCOMPARE(test::Child<QLineEdit>(saisie, "dayEdit")->text(), QString::fromUtf8(row.day));
-      QCOMPARE(test::Child<QLineEdit>(saisie, "yearEdit")->text(), QString::fromUtf8(row.year));
+      QCOMPARE(test::Child<QLineEdit>(entry, "dayEdit")->text(), QString::fromUtf8(row.day));
+      QCOMPARE(test::Child<QLineEdit>(entry, "yearEdit")->text(), QString::fromUtf8(row.year));
     }
   }
 
   void enterAndEscape() {
-    PersonEntryDialog saisie;
-    test::ScriptedDesktop dialogs;
-    test::Child<QLineEdit>(saisie, "dayEdit")->setText(QStringLiteral("5"));
-    test::Child<QLineEdit>(saisie, "monthEdit")->setText(QStringLiteral("3"));
-    test::Child<QLineEdit>(saisie, "yearEdit")->setText(QStringLiteral("62"));
+    PersonEntryDialog entry(desktop_);
+    desktop_.boxes.clear();
+    test::Child<QLineEdit>(entry, "dayEdit")->setText(QStringLiteral("5"));
+    test::Child<QLineEdit>(entry, "monthEdit")->setText(QStringLiteral("3"));
+    test::Child<QLineEdit>(entry, "yearEdit")->setText(QStringLiteral("62"));
     // Enter anywhere runs the date check, on the Annuler button too.
     for (QWidget* focus : std::initializer_list<QWidget*>{
-             test::Child<NameEdit>(saisie, "nameEdit"), test::Child<QLineEdit>(saisie, "yearEdit"),
-             test::Child<QPushButton>(saisie, "cancelButton"),
-             test::Child<QPushButton>(saisie, "okButton")}) {
-      const int result = ExecWith(saisie, [&] {
+             test::Child<NameEdit>(entry, "nameEdit"), test::Child<QLineEdit>(entry, "yearEdit"),
+             test::Child<QPushButton>(entry, "cancelButton"),
+             test::Child<QPushButton>(entry, "okButton")}) {
+      const int result = ExecWith(entry, [&] {
         focus->setFocus();
         QTest::keyClick(focus, Qt::Key_Return);
       });
       QVERIFY2(result == QDialog::Accepted, focus->objectName().toLatin1());
     }
     // Escape and the close box cancel, whatever the fields hold.
-    test::Child<QLineEdit>(saisie, "dayEdit")->setText(QStringLiteral("zz"));
-    QCOMPARE(ExecWith(saisie,
+    test::Child<QLineEdit>(entry, "dayEdit")->setText(QStringLiteral("zz"));
+    QCOMPARE(ExecWith(entry,
                       [&] {
-                        QTest::keyClick(test::Child<QLineEdit>(saisie, "dayEdit"), Qt::Key_Escape);
+                        QTest::keyClick(test::Child<QLineEdit>(entry, "dayEdit"), Qt::Key_Escape);
                       }),
              int(QDialog::Rejected));
-    QCOMPARE(ExecWith(saisie, [&] { saisie.close(); }), int(QDialog::Rejected));
-    QCOMPARE(ExecWith(saisie, [&] { test::Child<QPushButton>(saisie, "cancelButton")->click(); }),
+    QCOMPARE(ExecWith(entry, [&] { entry.close(); }), int(QDialog::Rejected));
+    QCOMPARE(ExecWith(entry, [&] { test::Child<QPushButton>(entry, "cancelButton")->click(); }),
              int(QDialog::Rejected));
-    QVERIFY(dialogs.boxes.empty());
+    QVERIFY(desktop_.boxes.empty());
   }
 };
 

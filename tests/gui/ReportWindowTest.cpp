@@ -28,13 +28,18 @@
 #include <functional>
 #include <memory>
 
+#include "FileSizeLimit.h"
 #include "GuiTest.h"
 #include "ScriptedDesktop.h"
 #include "base/Error.h"
 #include "base/FileIO.h"
+#include "base/ProfileFile.h"
 #include "document/Rtf.h"
 #include "gui/BusyCursor.h"
 #include "gui/Guard.h"
+#include "gui/HelpWindow.h"
+#include "gui/Layouts.h"
+#include "gui/QtDesktop.h"
 #include "gui/ReportWindow.h"
 #include "render/DocumentBridge.h"
 #include "render/PageLayout.h"
@@ -45,6 +50,11 @@ namespace {
 
 Report Martin() {
   return ComposeReport("MARTIN PAUL HENRI", "14/03/1962", FrenchLocaleNames());
+}
+
+// The settings file of the test program's own configuration folder.
+std::string Settings() {
+  return ProfileFile::DefaultPath();
 }
 
 QByteArray ReadAll(const QString& path) {
@@ -68,32 +78,36 @@ class ReportWindowTest : public QObject {
   void busyCursorEndsWithAnError() {
     test::ScriptedDesktop desktop;
     QVERIFY(!QGuiApplication::overrideCursor());
-    RunGuarded([] {
+    RunGuarded(desktop, [] {
       BusyCursor busy;
       QCOMPARE(QGuiApplication::overrideCursor()->shape(), Qt::WaitCursor);
       throw Error("Erreur au chargement de flux");
     });
     QVERIFY(!QGuiApplication::overrideCursor());
-    QCOMPARE(desktop.Texts(), QStringList{"Erreur au chargement de flux."});
+    QCOMPARE(desktop.texts(), QStringList{"Erreur au chargement de flux."});
   }
 
   void layout() {
-    ReportWindow w;
-    QCOMPARE(w.geometry(), QRect(231, 225, 600, 300));
-    QCOMPARE(test::Child<QFrame>(w, "toolbar")->geometry(), QRect(0, 0, 600, 33));
-    QCOMPARE(test::Child<QTextEdit>(w, "reportEdit")->geometry(), QRect(0, 33, 600, 267));
+    test::ScriptedDesktop dialogs;
+    ReportWindow w(dialogs, Settings());
+    // The toolbar and the text follow the window's size.
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    w.resize(700, 400);
+    QTRY_COMPARE(test::Child<QFrame>(w, "toolbar")->geometry(),
+                 QRect(0, 0, 700, kReportToolbarHeight));
+    QCOMPARE(test::Child<QTextEdit>(w, "reportEdit")->geometry(),
+             QRect(0, kReportToolbarHeight, 700, 400 - kReportToolbarHeight));
+    w.hide();
     const struct {
-      QToolButton* button;
-      int left;
+      const char* button;
       const char* tip;
-    } buttons[] = {
-        {test::Child<QToolButton>(w, "saveButton"), 8, "Enregistrer"},
-        {test::Child<QToolButton>(w, "printButton"), 40, "Imprimer"},
-        {test::Child<QToolButton>(w, "copyButton"), 72, "Copier dans le Presse-papiers"}};
+    } buttons[] = {{"saveButton", "Enregistrer"},
+                   {"printButton", "Imprimer"},
+                   {"copyButton", "Copier dans le Presse-papiers"}};
     for (const auto& b : buttons) {
-      QCOMPARE(b.button->geometry(), QRect(b.left, 4, 25, 25));
-      QCOMPARE(b.button->toolTip(), QString::fromUtf8(b.tip));
-      QVERIFY(!b.button->icon().pixmap(18).isNull());
+      QCOMPARE(test::Child<QToolButton>(w, b.button)->toolTip(), QString::fromUtf8(b.tip));
+      QVERIFY(!test::Child<QToolButton>(w, b.button)->icon().pixmap(18).isNull());
     }
     QCOMPARE(test::Child<QTextEdit>(w, "reportEdit")->document()->defaultFont().family(),
              QString("Times New Roman"));
@@ -102,12 +116,11 @@ class ReportWindowTest : public QObject {
              Qt::ScrollBarAlwaysOff);
     QCOMPARE(test::Child<QTextEdit>(w, "reportEdit")->lineWrapMode(), QTextEdit::WidgetWidth);
     QVERIFY(!test::Child<QTextEdit>(w, "reportEdit")->tabChangesFocus());
-    QVERIFY(!w.isVisible());
   }
 
   void composedReportIsShownUnsavedAndTheQuestionNamesIt() {
     test::ScriptedDesktop dialogs;
-    ReportWindow w;
+    ReportWindow w(dialogs, Settings());
     const Report report = Martin();
     w.showReport(report);
     QVERIFY(w.isVisible());
@@ -119,7 +132,7 @@ class ReportWindowTest : public QObject {
 
     dialogs.answers = {Answer::Cancel};
     QVERIFY(!w.close());
-    QCOMPARE(dialogs.Texts(), QStringList{"Voulez-vous enregistrer ce vorel ?"});
+    QCOMPARE(dialogs.texts(), QStringList{"Voulez-vous enregistrer ce vorel ?"});
     QVERIFY(w.isVisible());
 
     dialogs.answers = {Answer::No};
@@ -133,7 +146,7 @@ class ReportWindowTest : public QObject {
   void saveNamesTheWindowAfterTheFileAndProposesItAgain() {
     QTemporaryDir dir;
     test::ScriptedDesktop dialogs;
-    ReportWindow w;
+    ReportWindow w(dialogs, Settings());
     w.showReport(Martin());
     const QString path = dir.filePath("dupont.RTF");
     dialogs.files = {path};
@@ -145,7 +158,7 @@ class ReportWindowTest : public QObject {
     QCOMPARE(r.filter, QString("Fichiers vorel (*.RTF)"));
     QCOMPARE(r.defaultSuffix, QString("RTF"));
     QCOMPARE(r.initialPath, QString());
-    QCOMPARE(r.helpContext, 7);
+    QCOMPARE(r.helpTopic, HelpTopic::Save);
     QCOMPARE(w.windowTitle(), QString("dupont.RTF"));
     QCOMPARE(w.fileName(), path.toStdString());
     QVERIFY(!w.isModified());
@@ -159,7 +172,7 @@ class ReportWindowTest : public QObject {
     QVERIFY(w.isModified());
     dialogs.answers = {Answer::Cancel};
     QVERIFY(!w.close());
-    QCOMPARE(dialogs.Texts().last(), QString("Voulez-vous enregistrer dupont.RTF ?"));
+    QCOMPARE(dialogs.texts().last(), QString("Voulez-vous enregistrer dupont.RTF ?"));
 
     // A second save opens the dialog on the same full path.
     dialogs.files = {path};
@@ -175,7 +188,7 @@ class ReportWindowTest : public QObject {
     const QString rtfPath = dir.filePath("martin.RTF");
     ReplaceFileContents(rtfPath.toStdString(), WriteRtf(report.document));
 
-    ReportWindow w;
+    ReportWindow w(dialogs, Settings());
     dialogs.files = {rtfPath};
     w.openReport();
     QCOMPARE(dialogs.fileRequests[0].title, QString("Ouvrir un fichier texte"));
@@ -209,7 +222,7 @@ class ReportWindowTest : public QObject {
         path.toStdString(),
         R"({\rtf1{\pard\li360\fi-360 \bullet\tx360\tqr\tldot\tx5000\tab un\tab 2\par})"
         R"(\pard\li720\fi-360\tx1080 -\tab trois\par\pard\li720\fi-360 -\tab quatre})");
-    ReportWindow w;
+    ReportWindow w(dialogs, Settings());
     dialogs.files = {path};
     w.openReport();
     QTextDocument* doc = test::Child<QTextEdit>(w, "reportEdit")->document();
@@ -252,7 +265,7 @@ class ReportWindowTest : public QObject {
   void questionWhileOpening() {
     QTemporaryDir dir;
     test::ScriptedDesktop dialogs;
-    ReportWindow w;
+    ReportWindow w(dialogs, Settings());
     const Report report = Martin();
     w.showReport(report);
     // "Annuler": no open dialog, nothing changes.
@@ -294,7 +307,7 @@ class ReportWindowTest : public QObject {
     };
     for (const auto& load : loads) {
       test::ScriptedDesktop dialogs;
-      ReportWindow w;
+      ReportWindow w(dialogs, Settings());
       w.showReport(Martin());
       QTest::keyClicks(test::Child<QTextEdit>(w, "reportEdit"), "earlier");
       load.load(w, dialogs);
@@ -339,12 +352,14 @@ class ReportWindowTest : public QObject {
   // reverse order. Three copies chosen there print three whole copies.
   void printDialogOffersOnlyWhatIsHonoured() {
     struct RealPrintDialog : test::ScriptedDesktop {
-      std::optional<int> AskPrint(QWidget* parent, QPrinter& printer, int help) override {
-        return Desktop::AskPrint(parent, printer, help);
+      std::optional<int> askPrint(QWidget* parent, QPrinter& printer, HelpTopic topic) override {
+        return real.askPrint(parent, printer, topic);
       }
+      HelpWindow help{QString()};
+      QtDesktop real{help};
     } desktop;
     QTemporaryDir dir;
-    ReportWindow w;
+    ReportWindow w(desktop, Settings());
     w.showReport(Martin());
     const auto printThrough = [&](const QString& pdf, int copies, QStringList* offered) {
       QTimer::singleShot(0, [&] {
@@ -392,7 +407,7 @@ class ReportWindowTest : public QObject {
 
   void yesThenCancelledSaveStillCloses() {
     test::ScriptedDesktop dialogs;
-    ReportWindow w;
+    ReportWindow w(dialogs, Settings());
     w.showReport(Martin());
     dialogs.answers = {Answer::Yes};
     dialogs.files = {QString()};
@@ -401,24 +416,25 @@ class ReportWindowTest : public QObject {
     // A later open asks again.
     dialogs.answers = {Answer::Cancel};
     w.openReport();
-    QCOMPARE(dialogs.Texts().size(), 2);
+    QCOMPARE(dialogs.texts().size(), 2);
   }
 
   void failedSaveKeepsTheOldFileAndTheFlag() {
     QTemporaryDir dir;
     test::ScriptedDesktop dialogs;
-    ReportWindow w;
+    ReportWindow w(dialogs, Settings());
     w.showReport(Martin());
     const QString path = dir.filePath("old.RTF");
     ReplaceFileContents(path.toStdString(), "{\\rtf1 old}");
 
-    SaveOptions diskFull;
-    diskFull.failAfterBytes = 100;
-    w.setSaveOptions(diskFull);
     dialogs.files = {path};
-    test::Child<QToolButton>(w, "saveButton")->click();
-    w.setSaveOptions({});
-    QCOMPARE(dialogs.Texts(), QStringList{"Erreur à l'enregistrement de flux."});
+    {
+      // The disk fills up during the save.
+      test::FileSizeLimit diskFull(100);
+      QVERIFY(diskFull.active());
+      test::Child<QToolButton>(w, "saveButton")->click();
+    }
+    QCOMPARE(dialogs.texts(), QStringList{"Erreur à l'enregistrement de flux."});
     QCOMPARE(w.windowTitle(), QString("old.RTF"));
     QCOMPARE(w.fileName(), path.toStdString());
     QVERIFY(w.isModified());
@@ -429,7 +445,7 @@ class ReportWindowTest : public QObject {
     const QString nowhere = dir.filePath("absent/x.RTF");
     dialogs.files = {nowhere};
     test::Child<QToolButton>(w, "saveButton")->click();
-    QCOMPARE(dialogs.Texts().last(), "Impossible de créer le fichier " + nowhere + ".");
+    QCOMPARE(dialogs.texts().last(), "Impossible de créer le fichier " + nowhere + ".");
 
     // Asked for by the question while closing: the window stays open.
     dialogs.answers = {Answer::Yes};
@@ -448,14 +464,14 @@ class ReportWindowTest : public QObject {
     for (const QString& path : {QStringLiteral("/nonexistent/lost.RTF"), pipe,
                                 QStringLiteral("/dev/zero"), dir.filePath("folder.RTF")}) {
       test::ScriptedDesktop dialogs;
-      ReportWindow w;
+      ReportWindow w(dialogs, Settings());
       const Report report = Martin();
       w.showReport(report);
       w.hide();
       dialogs.answers = {Answer::No};
       dialogs.files = {path};
-      RunGuarded([&] { w.openReport(); });
-      QCOMPARE(dialogs.Texts().last(), "Impossible d'ouvrir le fichier " + path + ".");
+      RunGuarded(dialogs, [&] { w.openReport(); });
+      QCOMPARE(dialogs.texts().last(), "Impossible d'ouvrir le fichier " + path + ".");
       QCOMPARE(w.windowTitle(), QFileInfo(path).fileName());
       QCOMPARE(w.fileName(), path.toStdString());
       QCOMPARE(w.content(), report.document);
@@ -471,18 +487,19 @@ class ReportWindowTest : public QObject {
     const QString target = dir.filePath("target.RTF"), link = dir.filePath("link.RTF");
     ReplaceFileContents(target.toStdString(), "{\\rtf1 old}");
     QVERIFY(QFile::link(QStringLiteral("target.RTF"), link));
-    ReportWindow w;
+    ReportWindow w(dialogs, Settings());
     w.showReport(Martin());
     dialogs.files = {link};
     test::Child<QToolButton>(w, "saveButton")->click();
-    QVERIFY(dialogs.Texts().isEmpty());
+    QVERIFY(dialogs.texts().isEmpty());
     QVERIFY(QFileInfo(link).isSymLink());
     QCOMPARE(ReadAll(target), QByteArray::fromStdString(WriteRtf(w.content())));
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden | QDir::System).size(), 2);
   }
 
   void copyWholeReportOrSelection() {
-    ReportWindow w;
+    test::ScriptedDesktop dialogs;
+    ReportWindow w(dialogs, Settings());
     const Report report = Martin();
     w.showReport(report);
     QTextCursor end = test::Child<QTextEdit>(w, "reportEdit")->textCursor();
@@ -506,10 +523,17 @@ class ReportWindowTest : public QObject {
     test::Child<QToolButton>(w, "copyButton")->click();
     QCOMPARE(QApplication::clipboard()->text(), QString("Vorel de M"));
     QCOMPARE(test::Child<QTextEdit>(w, "reportEdit")->textCursor().position(), 2);
+
+    // The non-breaking spaces of French typography reach the clipboard as they are.
+    test::Child<QTextEdit>(w, "reportEdit")
+        ->setPlainText(QStringLiteral("Vous\u00A0?\nOui\u00A0!"));
+    test::Child<QToolButton>(w, "copyButton")->click();
+    QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("Vous\u00A0?\nOui\u00A0!"));
   }
 
   void printLayoutKeepsTheIndentsInPoints() {
-    ReportWindow w;
+    test::ScriptedDesktop dialogs;
+    ReportWindow w(dialogs, Settings());
     w.showReport(Martin());
     // A 300 dpi page: 50 points of indent are 208 device pixels on both sides.
     QImage page(2480, 3508, QImage::Format_RGB32);
@@ -534,7 +558,7 @@ class ReportWindowTest : public QObject {
   void printsCompleteCopiesEachOnNewPages() {
     QTemporaryDir dir;
     test::ScriptedDesktop dialogs;
-    ReportWindow w;
+    ReportWindow w(dialogs, Settings());
     w.showReport(Martin());
     dialogs.printFile = dir.filePath("one.pdf");
     dialogs.copies = {1};

@@ -7,6 +7,7 @@ list(APPEND VOREL_GUI_TEST_SOURCES
   gui/PersonEntryDialogTest.cpp
   gui/PersonChooserTest.cpp
   gui/ReportWindowTest.cpp
+  gui/WindowLayoutTest.cpp
 )
 list(APPEND VOREL_GUI_TEST_CLASSES
   AboutBoxTest
@@ -14,4 +15,5 @@ list(APPEND VOREL_GUI_TEST_CLASSES
   PersonEntryDialogTest
   PersonChooserTest
   ReportWindowTest
+  WindowLayoutTest
 )

@@ -1,7 +1,9 @@
-// The seam rule of the report: in no report composed from the catalogues does a run of four
-// consecutive content words appear in two different sections. Sections: the motivation,
-// realisation, expression and path texts, and the synthesis (its first and second key
-// together). Every combination of the four numbers in {1..9, 11, 22} is composed.
+// What a reader notices when the same words come back. The seam rule of the report: in no
+// report composed from the catalogues does a run of four consecutive content words appear in
+// two different sections. Sections: the motivation, realisation, expression and path texts,
+// and the synthesis (its first and second key together). Every combination of the four
+// numbers in {1..9, 11, 22} is composed. And within a catalogue: no stock opening, no stock
+// closing formula.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -124,6 +126,99 @@ TEST(CatalogueSeam, NoRunOfFourContentWordsInTwoSectionsOfOneReport) {
             << " reports: " << worst[k].a->name << " / " << worst[k].b->name << ": \""
             << worst[k].pair->shared.front() << "\"";
   EXPECT_EQ(broken, 0) << message.str();
+}
+
+// The runs of `length` consecutive words of a paragraph, digits and number words set aside.
+std::set<std::string> WordRuns(std::string_view paragraph, size_t length) {
+  const std::vector<std::string> words = Words(paragraph);
+  std::set<std::string> runs;
+  for (size_t i = 0; i + length <= words.size(); ++i) {
+    std::string run = words[i];
+    for (size_t j = 1; j < length; ++j) run += ' ' + words[i + j];
+    runs.insert(run);
+  }
+  return runs;
+}
+
+// The first three words of a text, and of what follows its « Chez vous, » if it starts so.
+std::vector<std::string> Openings(std::string_view first) {
+  std::vector<std::string> openings;
+  const auto add = [&](std::string_view start) {
+    const std::vector<std::string> words = Words(start);
+    if (words.size() >= 3) openings.push_back(words[0] + ' ' + words[1] + ' ' + words[2]);
+  };
+  add(first);
+  constexpr std::string_view kChezVous = "Chez vous, ";
+  if (first.starts_with(kChezVous)) add(first.substr(kChezVous.size()));
+  return openings;
+}
+
+// The last sentence of a paragraph: what follows its last inner ". ", "! " or "? ".
+std::string_view FinalSentence(std::string_view paragraph) {
+  size_t start = 0;
+  for (std::string_view end : {". ", "! ", "? "}) {
+    const size_t at = paragraph.rfind(end);
+    if (at != std::string_view::npos) start = std::max(start, at + end.size());
+  }
+  return paragraph.substr(start);
+}
+
+// Who shares a run of words: the run and the texts (or paragraphs) that hold it.
+using Holders = std::map<std::string, std::vector<std::string>>;
+
+std::string Offenders(const Holders& holders, size_t allowed) {
+  std::ostringstream out;
+  for (const auto& [run, who] : holders)
+    if (who.size() > allowed) {
+      out << "\n  \"" << run << "\":";
+      for (const std::string& name : who) out << ' ' << name;
+    }
+  return out.str();
+}
+
+// A reader who meets « Au premier abord » or « Le 7, votre chemin de vie » at the head of
+// one text after another takes the catalogue for a form. No two texts of a catalogue open on
+// the same three words, at the start or after a leading « Chez vous, ».
+TEST(CatalogueSeam, NoTwoTextsOfACatalogueOpenOnTheSameThreeWords) {
+  EXPECT_EQ(Openings("Le 7, votre chemin de vie"), (std::vector<std::string>{"le votre chemin"}));
+  EXPECT_EQ(Openings("Chez vous, l'idéal a deux faces"),
+            (std::vector<std::string>{"chez vous l", "l idéal a"}));
+  for (CatalogueId id : kAllCatalogues) {
+    Holders holders;
+    for (const std::string& key : CatalogueKeys(id))
+      for (const std::string& opening : Openings(FindCatalogueText(id, key).front()))
+        holders[opening].push_back(key);
+    const std::string offenders = Offenders(holders, 1);
+    EXPECT_TRUE(offenders.empty()) << CatalogueName(id) << ": texts open alike:" << offenders;
+  }
+}
+
+// A closing formula (« … : votre X n'en sera que plus Y. ») heard at the end of text after
+// text becomes a tic. No run of four words stands in the last sentence of more than two texts
+// of a catalogue, or of more than two paragraphs of one text.
+TEST(CatalogueSeam, NoClosingFormulaEndsMoreThanTwoTextsOrParagraphs) {
+  EXPECT_EQ(FinalSentence("Prenez le temps. Gardez-la ouverte : elle n'en sera que plus juste."),
+            "Gardez-la ouverte : elle n'en sera que plus juste.");
+  EXPECT_EQ(WordRuns("Le 8 n'en sera que plus juste.", 4),
+            (std::set<std::string>{"le n en sera", "n en sera que", "en sera que plus",
+                                   "sera que plus juste"}));
+  for (CatalogueId id : kAllCatalogues) {
+    Holders texts;
+    for (const std::string& key : CatalogueKeys(id)) {
+      const auto paragraphs = FindCatalogueText(id, key);
+      for (const std::string& run : WordRuns(FinalSentence(paragraphs.back()), 4))
+        texts[run].push_back(key);
+      Holders inText;
+      for (size_t i = 0; i < paragraphs.size(); ++i)
+        for (const std::string& run : WordRuns(FinalSentence(paragraphs[i]), 4))
+          inText[run].push_back(key + "#" + std::to_string(i + 1));
+      const std::string offenders = Offenders(inText, 2);
+      EXPECT_TRUE(offenders.empty())
+          << CatalogueName(id) << " " << key << ": paragraphs end alike:" << offenders;
+    }
+    const std::string offenders = Offenders(texts, 2);
+    EXPECT_TRUE(offenders.empty()) << CatalogueName(id) << ": texts end alike:" << offenders;
+  }
 }
 
 }  // namespace

@@ -114,9 +114,9 @@ TEST(Composition, EdgeCases) {
   } cases[] = {
       // No vowel: "Memo0" has no text, the heading is followed by its empty lines only.
       {"BRRR", "14/03/1962", {"Memo0208", "Memo020811"}, "Memo0"},
-      // Expression 5 and Path 5: "Memo0505" holds nothing; SYNTHESE, its empty line, row 37.
+      // Expression 5 and Path 5: "Memo0505" and no second key.
       {"E", "02/01/1991", {"Memo0505"}, "Memo5"},
-      // Path 22 and Expression 22: first key Memo0404, second Memo040422 (no text).
+      // Path 22 and Expression 22: first key Memo0404, second Memo040422.
       {"V", "12/01/1962", {"Memo0404", "Memo040422"}, "Memo0"},
       // Path 11 with Expression 7: Memo0207 then Memo020711.
       {"G", "10/09/1990", {"Memo0207", "Memo020711"}, "Memo0"},
@@ -132,16 +132,35 @@ TEST(Composition, EdgeCases) {
   }
 }
 
-TEST(Composition, SynthesisWithoutTextAddsNothing) {
+// Every pair of expression and path has its synthesis: 5 and 5 too, where the heading
+// once stood over nothing. A name without consonants still has no realisation text.
+TEST(Composition, FiveAndFiveHasItsSynthesisAndAMissingNumberAddsNothing) {
   const Report r = ComposeReport("E", "02/01/1991", FrenchLocaleNames());
   ASSERT_EQ(r.numbers.Expression, 5);
   ASSERT_EQ(r.numbers.Path, 5);
+  ASSERT_EQ(r.numbers.Realisation, 0);
   const auto& ps = r.document.paragraphs;
-  size_t i = 0;
-  while (ps[i].Text() != "SYNTHESE") ++i;
-  EXPECT_EQ(ps[i + 1].Text(), "");
-  EXPECT_EQ(ps[i + 2].Text(), "");
-  EXPECT_EQ(ps[i + 3].Text().rfind("Vos nombres de chance : ", 0), 0u);
+  const auto at = [&](const std::string& text) {
+    size_t i = 0;
+    while (i < ps.size() && ps[i].Text() != text) ++i;
+    return i;
+  };
+  const size_t synthesis = at("SYNTHESE");
+  ASSERT_LT(synthesis + 7, ps.size());
+  EXPECT_EQ(ps[synthesis + 1].Text(), "");
+  EXPECT_NE(ps[synthesis + 2].Text(), "");
+  EXPECT_NE(ps[synthesis + 3].Text(), "");
+  EXPECT_EQ(ps[synthesis + 4].Text().rfind("Points forts :", 0), 0u);
+  EXPECT_EQ(ps[synthesis + 5].Text().rfind("Points faibles :", 0), 0u);
+  EXPECT_EQ(ps[synthesis + 6].Text(), "");
+  EXPECT_EQ(ps[synthesis + 7].Text().rfind("Vos nombres de chance : ", 0), 0u);
+
+  const size_t realisation =
+      at("Comment les autres vous perçoivent, tant au plan physique que moral :");
+  ASSERT_LT(realisation + 3, ps.size());
+  EXPECT_EQ(ps[realisation + 1].Text(), "");
+  EXPECT_EQ(ps[realisation + 2].Text(), "");
+  EXPECT_EQ(ps[realisation + 3].Text(), "Capacités ou aptitudes professionnelles à développer :");
 }
 
 TEST(Composition, InvalidDateMakesNothing) {

@@ -26,7 +26,6 @@ const std::vector<std::string_view> kFixedPrefixes = {
     "POINTS FAIBLES A DEPASSER.",
     "Dans le sens le plus négatif",
     "Les domaines qui vous conviennent le mieux",
-    "Les domaines qui conviennent le mieux",
     "Points forts :",
     "Points faibles :",
 };
@@ -59,8 +58,12 @@ const std::set<std::string>& SmallWords() {
   return words;
 }
 
-// The content words of one paragraph, lower-cased, its fixed prefix set aside.
-std::vector<std::string> ContentWords(std::string_view paragraph) {
+namespace {
+
+// The words of one paragraph, lower-cased, its fixed prefix set aside, each one kept when
+// keep() says so.
+template <typename Keep>
+std::vector<std::string> SplitWords(std::string_view paragraph, Keep keep) {
   for (std::string_view prefix : kFixedPrefixes)
     if (paragraph.substr(0, prefix.size()) == prefix) {
       paragraph.remove_prefix(prefix.size());
@@ -69,7 +72,7 @@ std::vector<std::string> ContentWords(std::string_view paragraph) {
   std::vector<std::string> words;
   std::string word;
   auto endWord = [&] {
-    if (!word.empty() && !SmallWords().count(word)) words.push_back(word);
+    if (!word.empty() && keep(word)) words.push_back(word);
     word.clear();
   };
   size_t pos = 0;
@@ -78,10 +81,29 @@ std::vector<std::string> ContentWords(std::string_view paragraph) {
     if (LowerLetter(c))
       AppendUtf8(word, c);
     else
-      endWord();  // spaces, punctuation, apostrophes and hyphens end a word
+      endWord();  // spaces, digits, punctuation, apostrophes and hyphens end a word
   }
   endWord();
   return words;
+}
+
+}  // namespace
+
+// The content words of one paragraph, lower-cased, its fixed prefix set aside.
+std::vector<std::string> ContentWords(std::string_view paragraph) {
+  return SplitWords(paragraph, [](const std::string& w) { return !SmallWords().count(w); });
+}
+
+// Number words name the number a text is about; "vingt-deux" splits into two of them.
+const std::set<std::string>& NumberWords() {
+  static const std::set<std::string> words = {"zéro", "deux",  "trois", "quatre", "cinq",
+                                              "six",  "sept",  "huit",  "neuf",   "dix",
+                                              "onze", "douze", "vingt"};
+  return words;
+}
+
+std::vector<std::string> Words(std::string_view paragraph) {
+  return SplitWords(paragraph, [](const std::string& w) { return !NumberWords().count(w); });
 }
 
 std::vector<std::string> FourWordRuns(const std::vector<std::string>& paragraphs) {

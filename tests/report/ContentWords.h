@@ -18,6 +18,14 @@ const std::set<std::string>& SmallWords();
 // The content words of one paragraph, lower-cased, its fixed prefix set aside.
 std::vector<std::string> ContentWords(std::string_view paragraph);
 
+// The number words ("deux", "onze", "vingt"), set aside with the digits when texts about
+// different numbers are compared.
+const std::set<std::string>& NumberWords();
+
+// Every word of one paragraph, lower-cased, its fixed prefix, digits and number words set
+// aside: "Le 7, votre chemin" and "Le 9, votre chemin" read alike.
+std::vector<std::string> Words(std::string_view paragraph);
+
 // Every run of four consecutive content words of the paragraphs, each once, sorted.
 std::vector<std::string> FourWordRuns(const std::vector<std::string>& paragraphs);
 
