@@ -3,8 +3,8 @@
 #include <benchmark/benchmark.h>
 #include <QAbstractTextDocumentLayout>
 #include <QTextBlock>
-#include <QTextLayout>
 #include <QTextDocument>
+#include <QTextLayout>
 
 #include "document/LongParagraphs.h"
 #include "document/Rtf.h"

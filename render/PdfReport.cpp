@@ -32,8 +32,8 @@ std::string ReportPdf(const RichDocument& document, const std::string& title) {
     buffer.open(QIODevice::WriteOnly);
     QPdfWriter writer(&buffer);
     writer.setResolution(kResolution);
-    writer.setPageLayout(
-        QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, kMargins, QPageLayout::Millimeter));
+    writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, kMargins,
+                                     QPageLayout::Millimeter));
     writer.setTitle(QString::fromStdString(title));
     writer.setCreator(QStringLiteral("Vorel"));
     QPainter painter;
