@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <algorithm>
 
+#include "gui/Desktop.h"
 #include "gui/DialogLook.h"
 #include "gui/Layouts.h"
 #include "gui/RegisterGrid.h"
@@ -12,9 +13,10 @@
 
 namespace vorel {
 
-PersonChooser::PersonChooser(Desktop& desktop) {
-  SetUpFixedDialog(*this, desktop, "personChooser", QStringLiteral("Choix d'une personne"),
-                   kPersonChooserLayout.client);
+const QString kCaption = QStringLiteral("Choix d'une personne");
+
+PersonChooser::PersonChooser(Desktop& desktop) : desktop_(desktop) {
+  SetUpFixedDialog(*this, desktop, "personChooser", kCaption, kPersonChooserLayout.client);
 
   MakeBevel(this);
   grid_ = new RegisterGrid(this);
@@ -46,6 +48,25 @@ void PersonChooser::fill(const std::vector<Person>& persons) {
   model_->reset([&] { persons_ = persons; });
   grid_->setColumnWidths(300, grid_->width() - 100);
   grid_->setCurrentRow(std::min(kept, static_cast<int>(persons_.size())));
+  askFor(kCaption);
+}
+
+void PersonChooser::askFor(const QString& caption, int refusedRow) {
+  setWindowTitle(caption);
+  refusedRow_ = refusedRow;
+}
+
+void PersonChooser::startOn(int row) {
+  grid_->setCurrentRow(std::clamp(row, 1, static_cast<int>(persons_.size())));
+}
+
+void PersonChooser::accept() {
+  // The same row twice is one person; another row of the same name and date is another.
+  if (refusedRow_ != 0 && currentRow_ == refusedRow_) {
+    desktop_.showWarning(QStringLiteral("Choisissez une autre personne."));
+    return;
+  }
+  QDialog::accept();
 }
 
 Person PersonChooser::chosenPerson() const {

@@ -11,6 +11,7 @@
 #include <QPainter>
 #include <QPrinter>
 #include <QScrollBar>
+#include <QShortcut>
 #include <QTextDocumentFragment>
 #include <QTextEdit>
 #include <QToolButton>
@@ -130,7 +131,10 @@ ReportWindow::ReportWindow(Desktop& desktop, std::string settingsPath)
   connect(save, &QToolButton::clicked, this, Guarded(desktop_, [this] { saveReport(); }));
   connect(print, &QToolButton::clicked, this, Guarded(desktop_, [this] { printReport(); }));
   connect(copy, &QToolButton::clicked, this, Guarded(desktop_, [this] { copyReport(); }));
-  InstallHelpKey(*this, desktop_);
+  // F1 opens the help page of what the window shows.
+  auto* help = new QShortcut(QKeySequence(Qt::Key_F1), this);
+  help->setContext(Qt::WindowShortcut);
+  connect(help, &QShortcut::activated, this, [this] { desktop_.showHelp(helpTopic_); });
 }
 
 void ReportWindow::resizeEvent(QResizeEvent* event) {
@@ -160,7 +164,8 @@ RichDocument ReportWindow::content() const {
   return SaveDocument(*reportEdit_->document());
 }
 
-void ReportWindow::showReport(const Report& report) {
+void ReportWindow::showReport(const Report& report, HelpTopic helpTopic) {
+  helpTopic_ = helpTopic;
   setWindowTitle(QString::fromStdString(report.caption));
   LoadDocument(report.document, *reportEdit_->document());
   QTextCursor cursor = reportEdit_->textCursor();
@@ -227,6 +232,7 @@ void ReportWindow::openReport() {
   fileName_ = chosen->toStdString();
   setWindowTitle(FilePart(fileName_));
   loadFile(fileName_);
+  helpTopic_ = HelpTopic::Main;
   reportEdit_->document()->setModified(false);
   show();
   raise();

@@ -280,8 +280,8 @@ def start_scenario(s, with_splash):
     if s.windows("Vorel pour Windows") or s.windows("Logiciel"):
         raise Failure("the logo or the splash is still on the screen with the main window")
     x, y, w, h = s.geometry(main)
-    if (x, y) != (10, 10) or (w, h) != (388, 50):
-        raise Failure(f"main window at {(x, y, w, h)}, expected (10, 10, 388, 50)")
+    if (x, y) != (10, 10) or (w, h) != (516, 50):
+        raise Failure(f"main window at {(x, y, w, h)}, expected (10, 10, 516, 50)")
     others = [t for wid, t in s.windows() if t != "Vorel" and s.is_program_window(wid)]
     if others:
         raise Failure(f"other windows are visible: {others}")
@@ -418,6 +418,70 @@ def scenario_two_programs(s):
         raise Failure(f"the register holds {names}")
     s.key(second_main, "alt+q")
     s.key(first_main, "alt+q")
+    s.wait_exit()
+
+
+def save_reopen_print(s, main, report, name, expected_text):
+    """Saves the report as NAME.RTF, reopens it and prints it to a PDF file: each holds
+    expected_text."""
+    s.click(report, 20, 16)  # "Enregistrer"
+    dialog = s.wait_window("Enregistrer le vorel dans un fichier texte")
+    s.type(dialog, name)
+    s.key(dialog, "Return")
+    report = s.wait_window(name + ".RTF")
+    path = os.path.join(s.work, name + ".RTF")
+    saved = run(["pandoc", "-f", "rtf", "-t", "plain", "--wrap=none", path])
+    if expected_text not in saved:
+        raise Failure(f"{name}.RTF does not hold {expected_text!r}")
+    s.key(main, "alt+o")
+    dialog = s.wait_window("Ouvrir un fichier texte")
+    s.type(dialog, path)
+    s.key(dialog, "Return")
+    s.wait_gone("Ouvrir un fichier texte")
+    report = s.wait_window(name + ".RTF")
+    before = s.clipboard()
+    s.click(report, 84, 16)  # "Copier dans le Presse-papiers": the whole text reopened
+    s.wait_for("the copy", lambda: s.clipboard() != before)
+    if expected_text not in s.clipboard().replace("\u00a0", " "):
+        raise Failure(f"the reopened {name}.RTF does not show {expected_text!r}")
+    # No printer here: the print dialog offers a PDF file in the home folder.
+    pdf = os.path.join(s.home, "print.pdf")
+    if os.path.exists(pdf):
+        os.remove(pdf)
+    s.click(report, 52, 16)  # "Imprimer"
+    dialog = s.wait_window("Imprimer")
+    s.key(dialog, "Return")
+    s.wait_gone("Imprimer")
+    s.wait_for("the PDF file", lambda: os.path.exists(pdf) and os.path.getsize(pdf) > 1000)
+    time.sleep(0.5)
+    printed = run(["pdftotext", "-layout", pdf, "-"]).replace("\u00a0", " ")
+    if " ".join(expected_text.split()) not in " ".join(printed.split()):
+        raise Failure(f"the printed {name} does not hold {expected_text!r}")
+
+
+def scenario_wm_theme_and_couple(s):
+    """The thème and the two-person report from the toolbar, under a window manager: each
+    composed, saved, reopened and printed."""
+    write_two_persons(s)
+    s.start()
+    main = s.wait_window("Vorel")
+    x, y, w, h = s.geometry(main)
+    if (w, h) != (516, 50):
+        raise Failure(f"the main window is {w} x {h}, not 516 x 50")
+    s.key(main, "alt+t")
+    chooser = s.wait_window("Choix d'une personne")
+    s.click(chooser, 100, 75)  # the second row
+    s.key(chooser, "Return")
+    report = s.wait_window("Thème de " + caption("DUPONTDURAND JEAN", 5, 3, 1962, "Poissons"))
+    save_reopen_print(s, main, report, "theme", "La grille d'inclusion")
+    s.key(main, "alt+c")
+    chooser = s.wait_window("Choix de la première personne")
+    s.key(chooser, "Return")  # the chooser kept the second row, the last one
+    chooser = s.wait_window("Choix de la seconde personne")
+    s.key(chooser, "Return")  # it starts on the row before the last
+    report = s.wait_window("DUPONTDURAND JEAN et MARTIN PAUL HENRI")
+    save_reopen_print(s, main, report, "couple", "Vos chemins de vie ensemble")
+    s.key(main, "alt+q")
     s.wait_exit()
 
 
@@ -844,6 +908,7 @@ SCENARIOS = {
     "wm.placement": scenario_wm_placement,
     "wm.maximised": scenario_wm_maximised,
     "twoprograms": scenario_two_programs,
+    "wm.themeandcouple": scenario_wm_theme_and_couple,
 }
 
 

@@ -33,6 +33,7 @@ foreach(probe ${_probes})
     target_include_directories(layer_probe_${id} PRIVATE
       $<TARGET_PROPERTY:vorel_${layer},INTERFACE_INCLUDE_DIRECTORIES>)
     target_compile_features(layer_probe_${id} PRIVATE cxx_std_20)
+    set_target_properties(layer_probe_${id} PROPERTIES AUTOMOC OFF AUTORCC OFF)
     if(kind STREQUAL "forbidden")
       set(name layers.${layer}_cannot_include_${id})
     else()
