@@ -1,4 +1,5 @@
-# Each target NAME has its seeds in fuzz/corpus/NAME; scripts/fuzz runs every *_fuzz target.
+# Each target NAME_fuzz has its seeds in fuzz/corpus/NAME_fuzz and tests/data/NAME, where they exist;
+# scripts/fuzz runs every *_fuzz target.
 vorel_fuzz_target(rtf_fuzz RtfFuzz.cpp)
 vorel_fuzz_target(plain_text_fuzz PlainTextFuzz.cpp)
 vorel_fuzz_target(register_fuzz RegisterFuzz.cpp)

@@ -1,11 +1,14 @@
 # The build keeps the layers apart: a file of a layer that includes a header of a layer it
-# does not link fails to compile. Each probe is one such file, built only by its test, with
-# the include folders its layer gives; beside it, a file including a header the layer may use
-# must compile with the same folders, or the probe would prove nothing.
+# does not link, or a private header of a layer it links, fails to compile. Each probe is one
+# such file, built only by its test, with the include folders its layer gives; beside it, a
+# file including a header the layer may use must compile with the same folders, or the probe
+# would prove nothing.
 set(_probes
   "base:numerology/Numbers.h:base/FileIO.h"
   "numerology:register/RegisterFile.h:numerology/Theme.h"
   "document:report/Composition.h:document/Rtf.h"
+  "report:document/private/RtfReader.h:document/Rtf.h"
+  "render:document/private/RtfWriter.h:document/RichDocument.h"
   "register:report/Catalogue.h:register/Register.h"
   "report:register/RegisterFile.h:report/ThemeReport.h"
   "system:gui/MainWindow.h:system/ProgramPaths.h"
