@@ -17,14 +17,6 @@ constexpr size_t kChunk = size_t{1} << 16;
 // A write over a file takes well under this; a read waits that long for one under way.
 constexpr auto kLockWait = std::chrono::seconds(5);
 
-struct Journal {
-  std::uint64_t device = 0;
-  std::uint64_t inode = 0;
-  std::int64_t size = 0;
-  std::uint64_t checksum = 0;
-  std::string path;
-};
-
 std::string JournalFolder() {
   return StateFolder() + "/journal";
 }
@@ -60,7 +52,9 @@ sys::Handle WaitForLock(const std::string& lockPath) {
   return lock;
 }
 
-std::string Serialise(const Journal& j) {
+}  // namespace
+
+std::string WriteJournal(const JournalRecord& j) {
   std::string out(kMagic);
   out += "device " + std::to_string(j.device) + "\n";
   out += "inode " + std::to_string(j.inode) + "\n";
@@ -81,8 +75,8 @@ bool ParseField(std::string_view& text, std::string_view name, T& value) {
   return true;
 }
 
-std::optional<Journal> Parse(std::string_view text) {
-  Journal j;
+std::optional<JournalRecord> ReadJournal(std::string_view text) {
+  JournalRecord j;
   if (!text.starts_with(kMagic)) return std::nullopt;
   text.remove_prefix(kMagic.size());
   if (!ParseField(text, "device", j.device) || !ParseField(text, "inode", j.inode) ||
@@ -92,6 +86,8 @@ std::optional<Journal> Parse(std::string_view text) {
   j.path = std::string(text.substr(5));
   return j;
 }
+
+namespace {
 
 bool ReadAll(const sys::Handle& file, std::string& bytes, size_t limit) {
   char buffer[kChunk];
@@ -137,7 +133,7 @@ bool Recover(const std::string& base, const std::string& path, const sys::FileIn
     if (!journalFile.valid()) return errno == ENOENT;
     if (!ReadAll(journalFile, text, 1 << 16)) return false;
   }
-  const std::optional<Journal> journal = Parse(text);
+  const std::optional<JournalRecord> journal = ReadJournal(text);
   sys::FileInfo named;
   const bool sameFile =
       journal && journal->device == info.identity.device && journal->inode == info.identity.inode &&
@@ -182,7 +178,7 @@ std::optional<RollbackJournal> RollbackJournal::Begin(const std::string& path,
   sys::Remove(base + ".rollback");
   sys::Remove(base + ".journal-new");
 
-  Journal journal;
+  JournalRecord journal;
   journal.device = info.identity.device;
   journal.inode = info.identity.inode;
   journal.path = path;
@@ -197,7 +193,7 @@ std::optional<RollbackJournal> RollbackJournal::Begin(const std::string& path,
   }
   {
     sys::Handle pending = sys::CreateNewFile(base + ".journal-new", 0600);
-    const bool written = pending.valid() && sys::WriteAll(pending, Serialise(journal)) &&
+    const bool written = pending.valid() && sys::WriteAll(pending, WriteJournal(journal)) &&
                          sys::Sync(pending) && pending.Close();
     // The rename makes the journal appear whole or not at all.
     if (!written || !sys::Rename(base + ".journal-new", base + ".journal")) {

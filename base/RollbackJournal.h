@@ -4,8 +4,10 @@
 // killed write puts the old contents back first, so the file is always old or new, whole.
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "base/SystemFiles.h"
 
@@ -40,5 +42,20 @@ class RollbackJournal {
 // What every read does first: when a journal of the file at path is there, its write was
 // killed (or is running: it is waited for), and the old contents are put back.
 void FinishInterruptedWrite(const std::string& path);
+
+// A journal's contents: the file it names and the copy of its old contents that it vouches for.
+struct JournalRecord {
+  std::uint64_t device = 0;
+  std::uint64_t inode = 0;
+  std::int64_t size = 0;       // of the copy
+  std::uint64_t checksum = 0;  // of the copy
+  std::string path;
+  bool operator==(const JournalRecord&) const = default;
+};
+
+// The journal's bytes, and back; nothing for bytes that are not a whole journal. A journal is
+// read from the user's state folder: outside bytes, like any file.
+std::string WriteJournal(const JournalRecord& record);
+std::optional<JournalRecord> ReadJournal(std::string_view bytes);
 
 }  // namespace vorel

@@ -20,6 +20,7 @@
 #include "base/Error.h"
 #include "base/FileIO.h"
 #include "base/ProfileFile.h"
+#include "document/LongParagraphs.h"
 #include "document/PlainText.h"
 #include "document/Rtf.h"
 #include "gui/BusyCursor.h"
@@ -231,15 +232,18 @@ void ReportWindow::openReport() {
   lastOpened_ = *chosen;
   fileName_ = chosen->toStdString();
   setWindowTitle(FilePart(fileName_));
-  loadFile(fileName_);
+  const bool cut = loadFile(fileName_);
   helpTopic_ = HelpTopic::Main;
   reportEdit_->document()->setModified(false);
   show();
   raise();
   activateWindow();
+  if (cut)
+    desktop_.showWarning(
+        QStringLiteral("Les paragraphes de plus de 10 000 caractères ont été coupés."));
 }
 
-void ReportWindow::loadFile(const std::string& path) {
+bool ReportWindow::loadFile(const std::string& path) {
   const std::string bytes = ReadFile(path, kMaxReportFileSize).Get().bytes;
   BusyCursor busy;
   std::optional<RichDocument> document = ReadRtf(bytes);
@@ -247,10 +251,14 @@ void ReportWindow::loadFile(const std::string& path) {
     CharFormat base;  // the window's own font
     document = ReadPlainText(bytes, base);
   }
+  // A paragraph of hundreds of thousands of characters would hold the window for minutes: the
+  // text is all there, in shorter paragraphs.
+  const bool cut = SplitLongParagraphs(*document);
   LoadDocument(*document, *reportEdit_->document());
   QTextCursor cursor = reportEdit_->textCursor();
   cursor.movePosition(QTextCursor::Start);
   reportEdit_->setTextCursor(cursor);
+  return cut;
 }
 
 int ReportWindow::printCopies(QPrinter& printer, int copies) {

@@ -57,7 +57,8 @@ class ReportWindow : public QWidget {
   // The save question; true when the pending action goes on.
   bool askToSave();
   void layOutChildren();
-  void loadFile(const std::string& path);
+  // True when long paragraphs had to be cut.
+  bool loadFile(const std::string& path);
 
   Desktop& desktop_;
   HelpTopic helpTopic_ = HelpTopic::Main;
