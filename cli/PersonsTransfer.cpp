@@ -7,6 +7,7 @@
 
 #include "base/FileIO.h"
 #include "base/FileMessages.h"
+#include "cli/RegisterToRead.h"
 #include "register/PersonsCsv.h"
 #include "register/Register.h"
 
@@ -70,26 +71,12 @@ int ImportPersons(const ReportArguments& a, const ToolOutput& io) {
 }
 
 int ExportPersons(const ReportArguments& a, const ToolOutput& io) {
-  // A register that cannot be opened at all gives nothing: no sample person in the file.
-  if (!sys::OpenRegularForReading(a.registerFile).valid()) {
-    io.Error(FileError(FileError::Kind::CannotOpen, a.registerFile, errno).what());
-    return 1;
-  }
-  Register persons(a.registerFile);
-  try {
-    persons.HoldLock(sys::LockKind::Shared);
-  } catch (const Error& e) {
-    io.Error(e.what());
-    return 1;
-  }
-  int status = 0;
   // The persons read before any damage are still worth having.
-  if (const std::optional<Error> error = persons.Load()) {
-    io.Error(a.registerFile + " : " + error->what());
-    status = 1;
-  }
-  const std::vector<Person> none;
-  const std::vector<Person>& list = persons.fileWasEmpty() ? none : persons.persons();
+  bool damaged = false;
+  const std::optional<Register> persons = OpenRegisterToRead(a.registerFile, io, damaged);
+  if (!persons) return 1;
+  const int status = damaged ? 1 : 0;
+  const std::vector<Person>& list = PersonsInFile(*persons);
   try {
     ReplaceFileContents(a.csv, WritePersonsCsv(list));
   } catch (const FileError& e) {

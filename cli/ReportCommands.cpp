@@ -11,6 +11,7 @@
 #include "base/FileIO.h"
 #include "cli/HeadlessGui.h"
 #include "cli/OutputBatch.h"
+#include "cli/RegisterToRead.h"
 #include "document/Rtf.h"
 #include "numerology/Calendar.h"
 #include "register/PersonName.h"
@@ -130,24 +131,12 @@ int WriteOneReport(const ReportArguments& a, const ToolOutput& io) {
 }
 
 int WriteRegisterReports(const ReportArguments& a, const ToolOutput& io) {
-  // A register that cannot be opened at all gives nothing: no sample person's report.
-  if (!sys::OpenRegularForReading(a.registerFile).valid()) {
-    io.Error(FileError(FileError::Kind::CannotOpen, a.registerFile, errno).what());
-    return 1;
-  }
-  Register persons(a.registerFile);
-  try {
-    persons.HoldLock(sys::LockKind::Shared);
-  } catch (const Error& e) {
-    io.Error(e.what());
-    return 1;
-  }
-  int status = 0;
-  // The persons read before any damage still get their reports.
-  if (const std::optional<Error> error = persons.Load()) {
-    io.Error(a.registerFile + " : " + error->what());
-    status = 1;
-  }
+  // The persons read before any damage still get their reports; no one's when it cannot be
+  // opened at all.
+  bool damaged = false;
+  const std::optional<Register> persons = OpenRegisterToRead(a.registerFile, io, damaged);
+  if (!persons) return 1;
+  int status = damaged ? 1 : 0;
   NeedFolder(a.out);
   SweepFolderLeftovers(a.out);
   if (a.pdfPerPerson) StartHeadlessGui();
@@ -160,12 +149,12 @@ int WriteRegisterReports(const ReportArguments& a, const ToolOutput& io) {
       "nom,date,motivation,realisation,expression,chemin,total_motivation,total_realisation,"
       "total_expression,total_chemin,signe\r\n";
   std::map<std::string, int> used;
-  // A file that held no one shows the sample person in the editor; here it means no one.
-  const size_t count = persons.fileWasEmpty() ? 0 : persons.persons().size();
+  const std::vector<Person>& list = PersonsInFile(*persons);
+  const size_t count = list.size();
   size_t written = 0;
   OutputBatch batch(a.pdfPerPerson);
   for (size_t i = 0; i < count; ++i) {
-    const Person& person = persons.persons()[i];
+    const Person& person = list[i];
     try {
       Report report = theme ? ComposeTheme(person.name, person.date, year, names)
                             : ComposeReport(person.name, person.date, names);

@@ -6,6 +6,7 @@ set(VOREL_LAYER_SOURCES
   cli/PersonsTransfer.cpp
   cli/ReportArguments.cpp
   cli/ReportCommands.cpp
+  cli/RegisterToRead.cpp
   cli/ReportTool.cpp
   cli/ToolOutput.cpp
 )

@@ -21,15 +21,20 @@ namespace fs = std::filesystem;
 using std::chrono::milliseconds;
 using sys::LockKind;
 
+// In a child process of root: from now on, the unprivileged user, for whom permissions mean
+// something.
+void BecomeUnprivileged() {
+  if (::geteuid() == 0 && (::setgroups(0, nullptr) != 0 || ::setresgid(65534, 65534, 65534) != 0 ||
+                           ::setresuid(65534, 65534, 65534) != 0))
+    ::_exit(99);
+}
+
 // Runs what in a child process (as an unprivileged user when root runs the tests, since
 // permissions mean nothing to root) and returns its exit status.
 int InChild(const std::function<int()>& what, bool unprivileged) {
   const pid_t child = ::fork();
   if (child == 0) {
-    if (unprivileged && ::geteuid() == 0 &&
-        (::setgroups(0, nullptr) != 0 || ::setresgid(65534, 65534, 65534) != 0 ||
-         ::setresuid(65534, 65534, 65534) != 0))
-      ::_exit(99);
+    if (unprivileged) BecomeUnprivileged();
     ::_exit(what());
   }
   int status = 0;
@@ -41,10 +46,7 @@ int InChild(const std::function<int()>& what, bool unprivileged) {
 pid_t Holder(const std::string& path, LockKind kind, int channel[2], bool unprivileged) {
   const pid_t child = ::fork();
   if (child == 0) {
-    if (unprivileged && ::geteuid() == 0 &&
-        (::setgroups(0, nullptr) != 0 || ::setresgid(65534, 65534, 65534) != 0 ||
-         ::setresuid(65534, 65534, 65534) != 0))
-      ::_exit(99);
+    if (unprivileged) BecomeUnprivileged();
     const auto lock = FileLock::Acquire(path, kind, milliseconds(100), false);
     const char taken = lock ? 'y' : 'n';
     if (::write(channel[1], &taken, 1) != 1) ::_exit(1);
