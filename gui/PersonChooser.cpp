@@ -57,6 +57,8 @@ void PersonChooser::askFor(const QString& caption, int refusedRow) {
 }
 
 void PersonChooser::startOn(int row) {
+  // Before its first filling the chooser holds no one, and no row to start on.
+  if (persons_.empty()) return;
   grid_->setCurrentRow(std::clamp(row, 1, static_cast<int>(persons_.size())));
 }
 
