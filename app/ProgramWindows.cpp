@@ -11,6 +11,7 @@
 #include "gui/QtDesktop.h"
 #include "gui/RegisterEditor.h"
 #include "gui/ReportWindow.h"
+#include "register/Register.h"
 #include "report/Catalogue.h"
 #include "system/ProgramPaths.h"
 
@@ -30,7 +31,8 @@ ProgramWindows::ProgramWindows(const StartupOptions& options, std::unique_ptr<De
       helpFile_(HelpFilePath(ProgramDirectory(options))),
       settingsPath_(ProfileFile::DefaultPath()),
       helpWindow_(std::make_unique<HelpWindow>(QString::fromStdString(helpFile_))),
-      desktop_(desktop ? std::move(desktop) : std::make_unique<QtDesktop>(*helpWindow_)) {
+      desktop_(desktop ? std::move(desktop) : std::make_unique<QtDesktop>(*helpWindow_)),
+      register_(std::make_unique<Register>(registerPath_)) {
   // Each window gets those it works with when it is made, so they are made from the last
   // of the order to the first; their creation steps then run in the order of the program.
   Desktop& d = *desktop_;
@@ -38,7 +40,7 @@ ProgramWindows::ProgramWindows(const StartupOptions& options, std::unique_ptr<De
   reportWindow_ = std::make_unique<ReportWindow>(d, settingsPath_);
   personChooser_ = std::make_unique<PersonChooser>(d);
   personEntry_ = std::make_unique<PersonEntryDialog>(d);
-  registerEditor_ = std::make_unique<RegisterEditor>(d, registerPath_, *personEntry_);
+  registerEditor_ = std::make_unique<RegisterEditor>(d, *register_, *personEntry_);
   mainWindow_ = std::make_unique<MainWindow>(d, settingsPath_, *registerEditor_, *personChooser_,
                                              *reportWindow_, *aboutBox_);
   // A window on Wayland cannot place itself: each dialog belongs to the window it is opened

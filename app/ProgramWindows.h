@@ -16,6 +16,7 @@ class HelpWindow;
 class MainWindow;
 class PersonChooser;
 class PersonEntryDialog;
+class Register;
 class RegisterEditor;
 class ReportWindow;
 
@@ -43,6 +44,7 @@ class ProgramWindows {
   AboutBox& aboutBox() const { return *aboutBox_; }
   HelpWindow& helpWindow() const { return *helpWindow_; }
   Desktop& desktop() const { return *desktop_; }
+  Register& persons() const { return *register_; }
 
   // The register file, the help document and the settings file the windows use.
   const std::string& registerPath() const { return registerPath_; }
@@ -57,6 +59,7 @@ class ProgramWindows {
   // desktop, the desktop before the help window it shows.
   std::unique_ptr<HelpWindow> helpWindow_;
   std::unique_ptr<Desktop> desktop_;
+  std::unique_ptr<Register> register_;
   std::unique_ptr<AboutBox> aboutBox_;
   std::unique_ptr<ReportWindow> reportWindow_;
   std::unique_ptr<PersonChooser> personChooser_;

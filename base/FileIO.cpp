@@ -1,76 +1,229 @@
 // File reading and the careful save.
 #include "base/FileIO.h"
 
-#include <dirent.h>
-#include <fcntl.h>
-#include <sys/file.h>
-#include <sys/random.h>
-#include <sys/stat.h>
-#include <sys/xattr.h>
-#include <unistd.h>
-
 #include <algorithm>
 #include <cerrno>
-#include <climits>
+#include <cstdlib>
+#include <optional>
+
+#include "base/FileMessages.h"
+#include "base/RollbackJournal.h"
 
 namespace vorel {
 namespace {
 
 enum class SaveStatus { Ok, CannotCreate, WriteFailed };
 
-// A save writes ".NAME" + kTempMarker with nothing after it; only while another save of the
-// same file holds that name does it take six random characters more. Long names are cut so
+// A save writes ".NAME" + kTempMarker + kTempRandom random characters. Long names are cut so
 // that the whole stays within a file name's limit.
 constexpr std::string_view kTempMarker = ".vorel-tmp-";
 constexpr size_t kTempRandom = 6;
 constexpr size_t kMaxNamePart = 200;
+// A temporary file younger than this may belong to a save that has not locked it yet.
+constexpr std::int64_t kLeftoverAgeNs = 60'000'000'000;
 
-class Descriptor {
- public:
-  explicit Descriptor(int fd = -1) : fd_(fd) {}
-  ~Descriptor() {
-    if (fd_ >= 0) ::close(fd_);
-  }
-  Descriptor(const Descriptor&) = delete;
-  Descriptor& operator=(const Descriptor&) = delete;
-  int Get() const { return fd_; }
-  // Closes now; false when the close reported an error (a delayed write failure).
-  bool Close() {
-    const int fd = fd_;
-    fd_ = -1;
-    return ::close(fd) == 0;
-  }
-
- private:
-  int fd_;
-};
-
-// Writes bytes at the descriptor's position; total counts the bytes of the file written so
-// far, for the full-disk test hook.
-bool WriteAll(int fd, std::string_view bytes, size_t& total,
-              const std::optional<size_t>& failAfter) {
-  size_t written = 0;
-  while (written < bytes.size()) {
-    size_t chunk = bytes.size() - written;
-    if (failAfter) {
-      if (total >= *failAfter) {
-        errno = ENOSPC;
-        return false;
-      }
-      chunk = std::min(chunk, *failAfter - total);
-    }
-    const ssize_t n = ::write(fd, bytes.data() + written, chunk);
-    if (n < 0) {
-      if (errno == EINTR) continue;
-      return false;
-    }
-    written += static_cast<size_t>(n);
-    total += static_cast<size_t>(n);
-  }
-  return true;
+std::string TempPrefix(const std::string& name) {
+  return "." + name.substr(0, kMaxNamePart) + std::string(kTempMarker);
 }
 
-std::string DirectoryOf(const std::string& path) {
+bool IsTempName(std::string_view name) {
+  if (name.size() < 1 + kTempMarker.size() + kTempRandom || name.front() != '.') return false;
+  return name.substr(name.size() - kTempRandom - kTempMarker.size(), kTempMarker.size()) ==
+         kTempMarker;
+}
+
+// Whether path still names the file open in handle: a name may be taken over between two
+// steps, and only one's own file may be renamed or removed.
+bool StillNames(const std::string& path, const sys::Handle& handle) {
+  sys::FileInfo named, held;
+  return sys::StatLink(path, named) && sys::Info(handle, held) &&
+         named.identity.SameFile(held.identity);
+}
+
+// Removes the temporary file at path when it is a leftover: no save holds its lock, and
+// nothing wrote it for a minute.
+void RemoveIfLeftover(const std::string& path) {
+  sys::FileInfo linkInfo;
+  if (!sys::StatLink(path, linkInfo) || linkInfo.type != sys::FileType::Regular) return;
+  const sys::Handle file = sys::OpenRegularForReading(path);
+  sys::FileInfo info;
+  if (!file.valid() || !sys::TryLock(file, sys::LockKind::Exclusive) || !sys::Info(file, info))
+    return;
+  if (sys::NowNs() - info.identity.modifiedNs < kLeftoverAgeNs) return;
+  if (StillNames(path, file)) sys::Remove(path);
+}
+
+// The file a chain of symbolic links ends at (path itself when it is no link); that file
+// need not exist, as a link to a file yet to be made. Nothing for a loop.
+std::optional<std::string> FollowLinks(std::string path) {
+  for (int hops = 0; hops < 40; ++hops) {
+    sys::FileInfo info;
+    if (!sys::StatLink(path, info) || info.type != sys::FileType::Link) return path;
+    const std::optional<std::string> target = sys::ReadLink(path);
+    if (!target || target->empty()) return std::nullopt;
+    path = target->front() == '/' ? *target : FolderOf(path) + "/" + *target;
+  }
+  return std::nullopt;
+}
+
+// A new hidden file of a fresh name beside the target, locked at once; its path in temp.
+sys::Handle CreateTemp(const std::string& folder, const std::string& name, unsigned mode,
+                       std::string& temp) {
+  static constexpr char kLetters[] =
+      "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+  for (int attempt = 0; attempt < 100; ++attempt) {
+    unsigned char random[kTempRandom];
+    if (!sys::RandomBytes(random, sizeof random)) return sys::Handle();
+    std::string suffix;
+    for (const unsigned char r : random) suffix += kLetters[r % (sizeof kLetters - 1)];
+    temp = folder + "/" + TempPrefix(name) + suffix;
+    sys::Handle file = sys::CreateNewFile(temp, mode);
+    if (file.valid()) {
+      // A fresh file is no leftover for a minute, so nobody can take it before this lock.
+      sys::TryLock(file, sys::LockKind::Exclusive);
+      return file;
+    }
+    if (errno != EEXIST) return file;
+  }
+  return sys::Handle();
+}
+
+// Writes the complete new contents over the file itself: the file keeps its links, owner,
+// group and access list. Once the journal holds the old contents, space is reserved, so a
+// full disk is found before anything is overwritten wherever the file system can tell; the
+// journal puts back the old contents after any other failure, or a kill.
+SaveStatus WriteInPlace(const std::string& target,
+                        const std::function<bool(const FileWriter& write)>& produce,
+                        sys::FileIdentity& saved) {
+  std::string contents;
+  if (!produce([&contents](std::string_view bytes) {
+        contents.append(bytes);
+        return true;
+      }))
+    return SaveStatus::WriteFailed;
+  const sys::Handle file = sys::OpenForWritingInPlace(target);
+  sys::FileInfo info;
+  if (!file.valid() || !sys::Info(file, info)) return SaveStatus::CannotCreate;
+  // The journal comes first: reserving space may already lengthen the file.
+  std::optional<RollbackJournal> journal = RollbackJournal::Begin(target, file, info);
+  if (!journal) return SaveStatus::WriteFailed;
+  const int reserved =
+      contents.empty() ? 0 : sys::Reserve(file, static_cast<std::int64_t>(contents.size()));
+  if (reserved != 0) errno = reserved;
+  const bool ok = reserved == 0 && sys::WriteAllAt(file, 0, contents) &&
+                  sys::Truncate(file, static_cast<std::int64_t>(contents.size())) &&
+                  sys::Sync(file);
+  if (!ok) {
+    const int error = errno;
+    journal->RollBack(file);
+    errno = error;
+    return SaveStatus::WriteFailed;
+  }
+  journal->Commit();
+  sys::FileInfo after;
+  if (sys::Info(file, after)) saved = after.identity;
+  return SaveStatus::Ok;
+}
+
+// The save's steps; ReplaceFile turns the outcome into its error.
+SaveStatus Save(const std::string& path,
+                const std::function<bool(const FileWriter& write)>& produce,
+                const SaveOptions& options, sys::FileIdentity& saved) {
+  const std::optional<std::string> resolved = FollowLinks(path);
+  if (!resolved) return SaveStatus::CannotCreate;
+  const std::string& target = *resolved;
+  const std::string folder = FolderOf(target);
+  const std::string name = NameOf(target);
+
+  sys::FileInfo info;
+  const bool exists = sys::Stat(target, info);
+  if (!exists && errno != ENOENT) return SaveStatus::CannotCreate;
+  if (exists) {
+    // A pipe or a device is not a document; writing to one could wait for ever.
+    if (info.type != sys::FileType::Regular) return SaveStatus::CannotCreate;
+    // Write protection is the user's decision, even where the folder would allow a new file,
+    // and even for a user whom the system lets write anything.
+    if ((info.mode & 0222) == 0 || !sys::MayWrite(target)) {
+      errno = EACCES;
+      return SaveStatus::CannotCreate;
+    }
+  } else if (options.createFolders) {
+    MakeFolders(folder);
+  }
+  if (exists && (info.links > 1 || sys::HasAccessList(target)))
+    return WriteInPlace(target, produce, saved);
+
+  std::string temp;
+  sys::Handle file = CreateTemp(folder, name, exists ? 0600 : 0666, temp);
+  if (!file.valid()) {
+    // A folder the user may not write: the file itself still may be.
+    return exists ? WriteInPlace(target, produce, saved) : SaveStatus::CannotCreate;
+  }
+  const auto discard = [&] {
+    if (StillNames(temp, file)) sys::Remove(temp);
+  };
+  if (exists) {
+    sys::FileInfo made;
+    bool kept = sys::Info(file, made);
+    if (kept && (made.owner != info.owner || made.group != info.group))
+      kept = sys::SetOwner(file, info.owner, info.group);
+    // After the owner: a change of owner clears the set-id bits.
+    kept = kept && sys::SetMode(file, info.mode);
+    if (!kept) {
+      discard();
+      return WriteInPlace(target, produce, saved);
+    }
+  }
+  bool ok = produce([&](std::string_view bytes) { return sys::WriteAll(file, bytes); });
+  ok = ok && (!options.durable || sys::Sync(file));
+  // The close reports a delayed write error; a second handle keeps the lock until the rename,
+  // so that no sweep takes this file for a leftover meanwhile.
+  const sys::Handle held = ok ? file.Duplicate() : sys::Handle();
+  if (!ok || !held.valid()) {
+    const int error = errno;
+    discard();
+    errno = error;
+    return SaveStatus::WriteFailed;
+  }
+  if (!file.Close()) {
+    const int error = errno;
+    if (StillNames(temp, held)) sys::Remove(temp);
+    errno = error;
+    return SaveStatus::WriteFailed;
+  }
+  // Only one's own file takes the target's place.
+  if (!StillNames(temp, held) || !sys::Rename(temp, target)) {
+    const int error = errno;
+    if (StillNames(temp, held)) sys::Remove(temp);
+    errno = error;
+    return SaveStatus::CannotCreate;
+  }
+  if (options.durable) sys::SyncFolder(folder);
+  sys::FileInfo after;
+  if (sys::Info(held, after)) saved = after.identity;
+  return SaveStatus::Ok;
+}
+
+}  // namespace
+
+FileError::FileError(Kind kind, const std::string& path, int systemError)
+    : Error([&] {
+        switch (kind) {
+          case Kind::CannotCreate:
+            return FileMessageText(FileMessage::CannotCreate, path);
+          case Kind::WriteFailed:
+            return FileMessageText(FileMessage::WriteFailed);
+          case Kind::CannotOpen:
+            return FileMessageText(FileMessage::CannotOpen, path);
+          case Kind::ReadFailed:
+            break;
+        }
+        return FileMessageText(FileMessage::ReadFailed);
+      }()),
+      kind_(kind),
+      systemError_(systemError) {}
+
+std::string FolderOf(const std::string& path) {
   const size_t slash = path.rfind('/');
   if (slash == std::string::npos) return ".";
   return slash == 0 ? "/" : path.substr(0, slash);
@@ -81,273 +234,83 @@ std::string NameOf(const std::string& path) {
   return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
-// The file a chain of symbolic links ends at (path itself when it is no link); that file
-// need not exist, as a link to a file yet to be made. Nothing for a loop.
-std::optional<std::string> FollowLinks(std::string path) {
-  for (int hops = 0; hops < 40; ++hops) {
-    struct stat info {};
-    if (::lstat(path.c_str(), &info) != 0 || !S_ISLNK(info.st_mode)) return path;
-    std::string target(PATH_MAX, '\0');
-    const ssize_t n = ::readlink(path.c_str(), target.data(), target.size());
-    if (n < 0 || static_cast<size_t>(n) >= target.size()) return std::nullopt;
-    target.resize(static_cast<size_t>(n));
-    path = target.front() == '/' ? target : DirectoryOf(path) + "/" + target;
-  }
-  return std::nullopt;
+void MakeFolders(const std::string& folder) {
+  for (size_t i = 1; i <= folder.size(); ++i)
+    if (i == folder.size() || folder[i] == '/') sys::MakeFolder(folder.substr(0, i), 0700);
 }
 
-void MakeFolders(const std::string& dir) {
-  for (size_t i = 1; i <= dir.size(); ++i)
-    if (i == dir.size() || dir[i] == '/') ::mkdir(dir.substr(0, i).c_str(), 0700);
+std::string StateFolder() {
+  if (const char* state = std::getenv("XDG_STATE_HOME"); state && *state == '/')
+    return std::string(state) + "/vorel";
+  const char* home = std::getenv("HOME");
+  return std::string(home && *home ? home : ".") + "/.local/state/vorel";
 }
 
-std::string TempPrefix(const std::string& name) {
-  return "." + name.substr(0, kMaxNamePart) + std::string(kTempMarker);
-}
-
-// True when the file at path is a leftover, a temporary file no save holds any more: a save
-// in progress holds a lock on its own, so a file whose lock can be taken belongs to nobody.
-bool IsLeftover(int dirFd, const char* path) {
-  Descriptor fd(::openat(dirFd, path, O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
-  struct stat info {};
-  if (fd.Get() < 0 || ::fstat(fd.Get(), &info) != 0 || !S_ISREG(info.st_mode)) return false;
-  return ::flock(fd.Get(), LOCK_EX | LOCK_NB) == 0;
-}
-
-// Removes the temporary files with random names that killed saves of this file left. Only
-// saves that ran at the same time as another make such names, so this runs only when the
-// usual name is taken: a folder of ten thousand reports is not read at every save.
-void RemoveLeftovers(const std::string& dir, const std::string& name) {
-  DIR* folder = ::opendir(dir.c_str());
-  if (!folder) return;
-  const std::string prefix = TempPrefix(name);
-  while (const dirent* entry = ::readdir(folder)) {
-    const std::string_view entryName = entry->d_name;
-    if (entryName.size() != prefix.size() + kTempRandom ||
-        entryName.substr(0, prefix.size()) != prefix)
-      continue;
-    if (IsLeftover(::dirfd(folder), entry->d_name)) ::unlinkat(::dirfd(folder), entry->d_name, 0);
-  }
-  ::closedir(folder);
-}
-
-// A new hidden file beside the target, locked for the time of the save; its path in temp.
-int CreateTemp(const std::string& dir, const std::string& name, mode_t mode, std::string& temp) {
-  // The usual name; one a killed save left is taken over.
-  temp = dir + "/" + TempPrefix(name);
-  for (int attempt = 0;; ++attempt) {
-    const int fd = ::open(temp.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, mode);
-    if (fd >= 0) {
-      ::flock(fd, LOCK_EX | LOCK_NB);
-      return fd;
-    }
-    if (errno != EEXIST) return -1;
-    if (attempt > 0 || !IsLeftover(AT_FDCWD, temp.c_str())) break;
-    ::unlink(temp.c_str());
-  }
-  // Another save of the same file is under way: a name of its own, and the random names
-  // that earlier saves of that kind left are cleared.
-  RemoveLeftovers(dir, name);
-  static constexpr char kLetters[] =
-      "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
-  for (int attempt = 0; attempt < 100; ++attempt) {
-    unsigned char random[kTempRandom];
-    if (::getrandom(random, sizeof random, 0) != static_cast<ssize_t>(sizeof random)) return -1;
-    std::string suffix;
-    for (unsigned char r : random) suffix += kLetters[r % (sizeof kLetters - 1)];
-    temp = dir + "/" + TempPrefix(name) + suffix;
-    const int fd = ::open(temp.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, mode);
-    if (fd >= 0) {
-      ::flock(fd, LOCK_EX | LOCK_NB);
-      return fd;
-    }
-    if (errno != EEXIST) return -1;
-  }
-  return -1;
-}
-
-bool HasAccessList(const std::string& path) {
-  return ::getxattr(path.c_str(), "system.posix_acl_access", nullptr, 0) > 0;
-}
-
-void SyncFolder(const std::string& dir) {
-  // The new name must reach the disk too, or a crash could bring the old file back.
-  Descriptor fd(::open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-  if (fd.Get() >= 0) ::fsync(fd.Get());
-}
-
-// Writes the complete new contents over the file itself: the file keeps its links, owner,
-// group and access list. Space is reserved first, so a full disk is found before anything
-// is overwritten wherever the file system can tell.
-SaveStatus WriteInPlace(const std::string& target,
-                        const std::function<bool(const FileWriter& write)>& produce,
-                        const SaveOptions& options) {
-  std::string contents;
-  if (!produce([&contents](std::string_view bytes) {
-        contents.append(bytes);
-        return true;
-      }))
-    return SaveStatus::WriteFailed;
-  Descriptor fd(::open(target.c_str(), O_WRONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
-  struct stat info {};
-  if (fd.Get() < 0 || ::fstat(fd.Get(), &info) != 0 || !S_ISREG(info.st_mode))
-    return SaveStatus::CannotCreate;
-  if (!contents.empty()) {
-    const int reserved = ::posix_fallocate(fd.Get(), 0, static_cast<off_t>(contents.size()));
-    if (reserved == ENOSPC || reserved == EFBIG || reserved == EDQUOT)
-      return SaveStatus::WriteFailed;
-  }
-  size_t total = 0;
-  bool ok = WriteAll(fd.Get(), contents, total, options.failAfterBytes);
-  ok = ok && ::ftruncate(fd.Get(), static_cast<off_t>(contents.size())) == 0;
-  ok = ok && (!options.durable || ::fsync(fd.Get()) == 0);
-  ok = fd.Close() && ok;
-  return ok ? SaveStatus::Ok : SaveStatus::WriteFailed;
-}
-
-// The save's steps; ReplaceFile turns the outcome into its error.
-SaveStatus Save(const std::string& path,
-                const std::function<bool(const FileWriter& write)>& produce,
-                const SaveOptions& options) {
-  const std::optional<std::string> resolved = FollowLinks(path);
-  if (!resolved) return SaveStatus::CannotCreate;
-  const std::string& target = *resolved;
-  const std::string dir = DirectoryOf(target);
-  const std::string name = NameOf(target);
-
-  struct stat info {};
-  const bool exists = ::stat(target.c_str(), &info) == 0;
-  if (!exists && errno != ENOENT) return SaveStatus::CannotCreate;
-  if (exists) {
-    // A pipe or a device is not a document; writing to one could wait for ever.
-    if (!S_ISREG(info.st_mode)) return SaveStatus::CannotCreate;
-    // Write protection is the user's decision, even where the folder would allow a new file.
-    if (::faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) != 0)
-      return SaveStatus::CannotCreate;
-  } else if (options.createFolders) {
-    MakeFolders(dir);
-  }
-  if (exists && (info.st_nlink > 1 || HasAccessList(target)))
-    return WriteInPlace(target, produce, options);
-
-  std::string temp;
-  Descriptor fd(CreateTemp(dir, name, exists ? 0600 : 0666, temp));
-  if (fd.Get() < 0) {
-    // A folder the user may not write: the file itself still may be.
-    return exists ? WriteInPlace(target, produce, options) : SaveStatus::CannotCreate;
-  }
-  if (exists) {
-    struct stat made {};
-    bool kept = ::fstat(fd.Get(), &made) == 0;
-    if (kept && (made.st_uid != info.st_uid || made.st_gid != info.st_gid))
-      kept = ::fchown(fd.Get(), info.st_uid, info.st_gid) == 0;
-    // After the owner: a change of owner clears the set-id bits.
-    kept = kept && ::fchmod(fd.Get(), info.st_mode & 07777) == 0;
-    if (!kept) {
-      ::unlink(temp.c_str());
-      return WriteInPlace(target, produce, options);
-    }
-  }
-  size_t total = 0;
-  bool ok = produce([&](std::string_view bytes) {
-    return WriteAll(fd.Get(), bytes, total, options.failAfterBytes);
-  });
-  ok = ok && (!options.durable || ::fsync(fd.Get()) == 0);
-  // The close reports a delayed write error; a second descriptor keeps the lock until the
-  // rename, which tells a save of the same file meanwhile that this one is no leftover.
-  const Descriptor lock(ok ? ::dup(fd.Get()) : -1);
-  ok = fd.Close() && ok;
-  if (!ok) {
-    ::unlink(temp.c_str());
-    return SaveStatus::WriteFailed;
-  }
-  if (::rename(temp.c_str(), target.c_str()) != 0) {
-    ::unlink(temp.c_str());
-    return SaveStatus::CannotCreate;
-  }
-  if (options.durable) SyncFolder(dir);
-  return SaveStatus::Ok;
-}
-
-}  // namespace
-
-FileError::FileError(Kind kind, const std::string& path, int systemError)
-    : Error([&] {
-        switch (kind) {
-          case Kind::CannotCreate:
-            return FormatMessage("Impossible de créer le fichier %s", path);
-          case Kind::WriteFailed:
-            return std::string("Erreur à l'enregistrement de flux");
-          case Kind::CannotOpen:
-            return FormatMessage("Impossible d'ouvrir le fichier %s", path);
-          case Kind::ReadFailed:
-            break;
-        }
-        return std::string("Erreur au chargement de flux");
-      }()),
-      kind_(kind),
-      systemError_(systemError) {}
-
-void ReplaceFile(const std::string& path,
-                 const std::function<bool(const FileWriter& write)>& produce,
-                 const SaveOptions& options) {
+sys::FileIdentity ReplaceFile(const std::string& path,
+                              const std::function<bool(const FileWriter& write)>& produce,
+                              const SaveOptions& options) {
   errno = 0;
-  switch (Save(path, produce, options)) {
+  sys::FileIdentity saved;
+  switch (Save(path, produce, options, saved)) {
     case SaveStatus::Ok:
-      return;
+      return saved;
     case SaveStatus::CannotCreate:
       throw FileError(FileError::Kind::CannotCreate, path, errno);
     case SaveStatus::WriteFailed:
-      throw FileError(FileError::Kind::WriteFailed, path, errno);
+      break;
   }
+  throw FileError(FileError::Kind::WriteFailed, path, errno);
 }
 
-void ReplaceFileContents(const std::string& path, std::string_view bytes,
-                         const SaveOptions& options) {
-  ReplaceFile(
+sys::FileIdentity ReplaceFileContents(const std::string& path, std::string_view bytes,
+                                      const SaveOptions& options) {
+  return ReplaceFile(
       path, [bytes](const FileWriter& write) { return write(bytes); }, options);
 }
 
-int OpenRegularFile(const std::string& path) {
-  // Looked at before it is opened: opening a pipe or a device can wait, or act.
-  struct stat info {};
-  if (::stat(path.c_str(), &info) != 0) return -1;
-  if (!S_ISREG(info.st_mode)) {
-    errno = EACCES;
-    return -1;
+Result<FileContents, FileError> ReadFile(const std::string& path, std::size_t maxBytes) {
+  Result<FileContents, FileError> result;
+  FinishInterruptedWrite(path);
+  const sys::Handle file = sys::OpenRegularForReading(path);
+  sys::FileInfo info;
+  if (!file.valid() || !sys::Info(file, info)) {
+    result.error.emplace(FileError::Kind::CannotOpen, path, errno);
+    return result;
   }
-  const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
-  if (fd < 0) return -1;
-  // It may have been swapped for something else meanwhile.
-  if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
-    ::close(fd);
-    errno = EACCES;
-    return -1;
-  }
-  return fd;
-}
-
-void ReadFileContents(const std::string& path, std::string& bytes, size_t maxBytes) {
-  bytes.clear();
-  Descriptor fd(OpenRegularFile(path));
-  if (fd.Get() < 0) throw FileError(FileError::Kind::CannotOpen, path, errno);
-  struct stat info {};
-  if (::fstat(fd.Get(), &info) == 0 && static_cast<size_t>(info.st_size) <= maxBytes)
-    bytes.reserve(static_cast<size_t>(info.st_size));
+  std::string& bytes = result.value.bytes;
+  if (static_cast<std::uint64_t>(info.identity.size) <= maxBytes)
+    bytes.reserve(static_cast<size_t>(info.identity.size));
   char buffer[1 << 16];
   for (;;) {
-    const ssize_t n = ::read(fd.Get(), buffer, sizeof buffer);
+    const long n = sys::ReadSome(file, buffer, sizeof buffer);
     if (n < 0) {
-      if (errno == EINTR) continue;
-      throw FileError(FileError::Kind::ReadFailed, path, errno);
+      result.error.emplace(FileError::Kind::ReadFailed, path, errno);
+      break;
     }
     if (n == 0) break;
     if (bytes.size() + static_cast<size_t>(n) > maxBytes) {
       bytes.append(buffer, maxBytes - bytes.size());
-      throw FileError(FileError::Kind::ReadFailed, path, EFBIG);
+      result.error.emplace(FileError::Kind::ReadFailed, path, EFBIG);
+      break;
     }
     bytes.append(buffer, static_cast<size_t>(n));
   }
+  // What was read, as it was when the reading ended.
+  if (sys::Info(file, info)) result.value.identity = info.identity;
+  return result;
+}
+
+void SweepLeftovers(const std::string& path) {
+  const std::string folder = FolderOf(path);
+  const std::string prefix = TempPrefix(NameOf(path));
+  for (const std::string& entry : sys::FolderEntries(folder))
+    if (entry.size() == prefix.size() + kTempRandom && entry.starts_with(prefix))
+      RemoveIfLeftover(folder + "/" + entry);
+}
+
+void SweepFolderLeftovers(const std::string& folder) {
+  for (const std::string& entry : sys::FolderEntries(folder))
+    if (IsTempName(entry)) RemoveIfLeftover(folder + "/" + entry);
 }
 
 }  // namespace vorel

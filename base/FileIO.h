@@ -4,11 +4,12 @@
 
 #include <cstddef>
 #include <functional>
-#include <optional>
 #include <string>
 #include <string_view>
 
 #include "base/Error.h"
+#include "base/Result.h"
+#include "base/SystemFiles.h"
 
 namespace vorel {
 
@@ -19,7 +20,7 @@ class FileError : public Error {
   enum class Kind {
     CannotCreate,  // may not or cannot be written (write-protected, not a regular file, no
                    // folder); nothing was touched
-    WriteFailed,   // the writing itself failed
+    WriteFailed,   // the writing itself failed; the old file is whole
     CannotOpen,    // missing, unreadable, or not a regular file
     ReadFailed,    // the reading failed, or the file is larger than the reader takes
   };
@@ -43,38 +44,55 @@ struct SaveOptions {
   // Make the missing folders of the path (mode 0700), as a first save in a fresh data
   // folder needs.
   bool createFolders = false;
-  // Tests: the writes to the disk fail as a full disk would once this many bytes went out.
-  std::optional<size_t> failAfterBytes;
 };
 
 // Saves what produce hands to its writer as the file at path, respecting what the user set
 // up there:
-// - an existing file the user may not write is refused (CannotCreate), untouched;
+// - an existing file with no write permission bit, or that the user may not write, is
+//   refused (CannotCreate), untouched, whoever the user is;
 // - a symbolic link is followed: the file it points to is saved, the link stays;
 // - a file with other hard links, an owner or group a new file could not keep, an access
-//   list, or a folder that may not be written, is written in place once the new contents
-//   are complete in memory;
-// - otherwise the contents go to a hidden temporary file beside it that then takes its
-//   place, with the old file's mode, owner and group, so a failure or a crash at any moment
-//   leaves the whole old file or the whole new one.
-// A failed save leaves no temporary file; one left by a killed process is removed by the
-// next save of the same file. Throws FileError (CannotCreate or WriteFailed); produce
-// returning false fails the save as WriteFailed.
-void ReplaceFile(const std::string& path,
-                 const std::function<bool(const FileWriter& write)>& produce,
-                 const SaveOptions& options = {});
+//   list, or in a folder that may not be written, is written over in place once the new
+//   contents are complete in memory, after a rollback copy of the old contents and a journal
+//   were written to the state folder: a kill at any moment leaves, at the next read, the
+//   whole old file or the whole new one;
+// - otherwise the contents go to a hidden temporary file of a fresh name beside it, locked
+//   while in use, that then takes its place with the old file's mode, owner and group.
+// A failed save leaves the old file whole and no temporary file. Throws FileError
+// (CannotCreate or WriteFailed); produce returning false fails the save as WriteFailed.
+// Returns the identity of the file saved.
+sys::FileIdentity ReplaceFile(const std::string& path,
+                              const std::function<bool(const FileWriter& write)>& produce,
+                              const SaveOptions& options = {});
 
 // The same for bytes already in memory.
-void ReplaceFileContents(const std::string& path, std::string_view bytes,
-                         const SaveOptions& options = {});
+sys::FileIdentity ReplaceFileContents(const std::string& path, std::string_view bytes,
+                                      const SaveOptions& options = {});
 
-// Opens path for reading if it is a regular file, without ever waiting on a pipe or a
-// device. Returns the descriptor, or -1 with errno set (EACCES for a pipe, a device or a
-// folder: they cannot be opened as a document).
-int OpenRegularFile(const std::string& path);
+struct FileContents {
+  std::string bytes;
+  sys::FileIdentity identity;  // of the file these bytes were read from
+};
 
-// Regular files only (others are CannotOpen). Throws FileError; bytes then holds what was read
-// before the failure: the first maxBytes bytes of a file larger than that.
-void ReadFileContents(const std::string& path, std::string& bytes, size_t maxBytes);
+// Reads a regular file whole (others are CannotOpen), after finishing what a killed in-place
+// save of it left (see ReplaceFile). On an error, the value holds what was read before it:
+// the first maxBytes bytes of a file larger than that.
+Result<FileContents, FileError> ReadFile(const std::string& path, std::size_t maxBytes);
+
+// Removes the temporary files that killed saves of the file at path left beside it: those no
+// save holds and that were last written over a minute ago.
+void SweepLeftovers(const std::string& path);
+// The same for every file of a folder.
+void SweepFolderLeftovers(const std::string& folder);
+
+// Where the program keeps its state between runs: "$XDG_STATE_HOME/vorel", else
+// "~/.local/state/vorel".
+std::string StateFolder();
+
+// The folder part of a path ("." for a bare name) and its last part.
+std::string FolderOf(const std::string& path);
+std::string NameOf(const std::string& path);
+// Makes the missing folders of a folder path, mode 0700.
+void MakeFolders(const std::string& folder);
 
 }  // namespace vorel

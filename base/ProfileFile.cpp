@@ -1,6 +1,7 @@
 // The settings file.
 #include "base/ProfileFile.h"
 
+#include <cerrno>
 #include <climits>
 #include <cstdlib>
 #include <vector>
@@ -8,6 +9,7 @@
 #include "base/AsciiCase.h"
 #include "base/Error.h"
 #include "base/FileIO.h"
+#include "base/FileMessages.h"
 
 namespace vorel {
 namespace {
@@ -72,11 +74,6 @@ std::optional<SectionRange> FindSection(const std::vector<std::string>& lines,
     return SectionRange{i, i + 1, end};
   }
   return std::nullopt;
-}
-
-std::string FileName(const std::string& path) {
-  const size_t slash = path.rfind('/');
-  return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
 }  // namespace
@@ -197,44 +194,46 @@ bool ProfileText::EraseSection(std::string_view section) {
   return erased;
 }
 
-ProfileText ProfileFile::Read() const {
-  std::string bytes;
-  // Settings files are small: a larger one is read as far as the limit; one that cannot
-  // be opened reads as empty.
-  try {
-    ReadFileContents(path_, bytes, kMaxFileSize);
-  } catch (const FileError& e) {
-    if (e.kind() == FileError::Kind::CannotOpen) bytes.clear();
+std::pair<ProfileText, bool> ProfileFile::Read() const {
+  Result<FileContents, FileError> file = ReadFile(path_, kMaxFileSize);
+  if (file.error && file.error->kind() == FileError::Kind::CannotOpen) {
+    // Missing, or no file at all (a folder in its place, which a write then reports): there
+    // is nothing to lose. A file that may not be read may hold anything.
+    sys::FileInfo info;
+    return {ProfileText(""), !sys::Stat(path_, info) || info.type != sys::FileType::Regular};
   }
-  return ProfileText(bytes);
+  // A file larger than the limit is read as far as it.
+  return {ProfileText(file.value.bytes), file.ok()};
 }
 
-void ProfileFile::Write(const ProfileText& text) {
+bool ProfileFile::Update(const std::function<void(ProfileText& entries)>& change) {
+  auto [text, whole] = Read();
+  if (!whole) return false;
+  change(text);
   SaveOptions options;
   // The configuration folder may not exist yet on a fresh account.
   options.createFolders = true;
   try {
     ReplaceFileContents(path_, text.Bytes(), options);
   } catch (const FileError&) {
-    throw Error(FormatMessage("Impossible d'écrire dans %s", FileName(path_)));
+    throw Error(FileMessageText(FileMessage::CannotWrite, NameOf(path_)));
   }
+  return true;
 }
 
 std::string ProfileFile::ReadString(std::string_view section, std::string_view key,
                                     std::string_view defaultValue) const {
-  return Read().ReadString(section, key, defaultValue);
+  return Read().first.ReadString(section, key, defaultValue);
 }
 
 int ProfileFile::ReadInteger(std::string_view section, std::string_view key,
                              int defaultValue) const {
-  return Read().ReadInteger(section, key, defaultValue);
+  return Read().first.ReadInteger(section, key, defaultValue);
 }
 
 void ProfileFile::WriteString(std::string_view section, std::string_view key,
                               std::string_view value) {
-  ProfileText text = Read();
-  text.WriteString(section, key, value);
-  Write(text);
+  Update([&](ProfileText& text) { text.WriteString(section, key, value); });
 }
 
 void ProfileFile::WriteInteger(std::string_view section, std::string_view key, int value) {
@@ -242,8 +241,9 @@ void ProfileFile::WriteInteger(std::string_view section, std::string_view key, i
 }
 
 void ProfileFile::EraseSection(std::string_view section) {
-  ProfileText text = Read();
-  if (text.EraseSection(section)) Write(text);
+  // Erasing a section that is not there writes nothing, and makes no file.
+  if (!Read().first.EraseSection(section)) return;
+  Update([&](ProfileText& text) { text.EraseSection(section); });
 }
 
 }  // namespace vorel

@@ -5,6 +5,7 @@
 // file is created at the first write. Every call reads the file anew: nothing stays open.
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -47,7 +48,13 @@ class ProfileFile {
                          std::string_view defaultValue) const;
   int ReadInteger(std::string_view section, std::string_view key, int defaultValue) const;
 
-  // Throw Error "Impossible d'écrire dans <file name>" when the file cannot be written.
+  // Reads the file once, lets change edit its entries, and writes it once. A file that could
+  // not be read whole (larger than settings ever are, or a read error) is not written: writing
+  // back only what was read would lose the rest. Returns whether it was written; throws Error
+  // "Impossible d'écrire dans <file name>" when the writing failed.
+  bool Update(const std::function<void(ProfileText& entries)>& change);
+
+  // One entry each, read and written back as Update does.
   void WriteString(std::string_view section, std::string_view key, std::string_view value);
   void WriteInteger(std::string_view section, std::string_view key, int value);
   void EraseSection(std::string_view section);
@@ -55,8 +62,8 @@ class ProfileFile {
   const std::string& Path() const { return path_; }
 
  private:
-  ProfileText Read() const;
-  void Write(const ProfileText& text);
+  // The entries, and whether the file was read whole (a missing file is: it holds none).
+  std::pair<ProfileText, bool> Read() const;
 
   std::string path_;
 };

@@ -10,13 +10,13 @@
 namespace vorel {
 namespace {
 
-RegisterList RandomRegister(size_t count) {
+std::vector<Person> RandomRegister(size_t count) {
   static const char* surnames[] = {"MARTIN",  "BERNARD", "DUBOIS", "THOMAS", "ROBERT",
                                    "RICHARD", "PETIT",   "DURAND", "LEROY",  "MOREAU"};
   static const char* given[] = {"PAUL", "JEAN", "MARIE", "ANNE", "LUC", "CLAIRE", "HENRI"};
   std::mt19937 random(42);
-  RegisterList list;
-  list.persons.reserve(count);
+  std::vector<Person> list;
+  list.reserve(count);
   for (size_t i = 0; i < count; ++i) {
     std::string name = surnames[random() % 10];
     name += std::to_string(random() % 100000);
@@ -25,7 +25,7 @@ RegisterList RandomRegister(size_t count) {
     char date[11];
     std::snprintf(date, sizeof date, "%02u/%02u/%04u", unsigned(random() % 28 + 1),
                   unsigned(random() % 12 + 1), unsigned(1900 + random() % 120));
-    list.persons.push_back({name, date});
+    list.push_back({name, date});
   }
   return list;
 }
@@ -37,13 +37,12 @@ std::string TempRegisterPath() {
 }
 
 void BM_LoadRegister(benchmark::State& state) {
-  RegisterList list = RandomRegister(state.range(0));
+  const std::vector<Person> list = RandomRegister(state.range(0));
   const std::string path = TempRegisterPath();
-  SaveRegister(path, list);
+  SaveRegisterFile(path, list);
   for (auto _ : state) {
-    RegisterList loaded;
-    LoadRegister(path, loaded);
-    benchmark::DoNotOptimize(loaded.persons.data());
+    Result<RegisterFileContents> loaded = LoadRegisterFile(path);
+    benchmark::DoNotOptimize(loaded.value.persons.data());
   }
   std::filesystem::remove(path);
   state.SetItemsProcessed(state.iterations() * state.range(0));
@@ -55,9 +54,9 @@ BENCHMARK(BM_LoadRegister)
     ->Unit(benchmark::kMillisecond);
 
 void BM_SaveRegister(benchmark::State& state) {
-  RegisterList list = RandomRegister(state.range(0));
+  const std::vector<Person> list = RandomRegister(state.range(0));
   const std::string path = TempRegisterPath();
-  for (auto _ : state) SaveRegister(path, list);
+  for (auto _ : state) SaveRegisterFile(path, list);
   std::filesystem::remove(path);
   state.SetItemsProcessed(state.iterations() * state.range(0));
 }
@@ -68,12 +67,12 @@ BENCHMARK(BM_SaveRegister)
     ->Unit(benchmark::kMillisecond);
 
 void BM_SortRegister(benchmark::State& state) {
-  const RegisterList original = RandomRegister(state.range(0));
+  const std::vector<Person> original = RandomRegister(state.range(0));
   for (auto _ : state) {
     state.PauseTiming();
-    RegisterList list = original;
+    std::vector<Person> list = original;
     state.ResumeTiming();
-    SortRegister(list);
+    SortPersons(list);
   }
   state.SetItemsProcessed(state.iterations() * state.range(0));
 }

@@ -18,20 +18,19 @@
 namespace vorel {
 namespace {
 
-RegisterList RandomPersons(size_t count) {
+std::vector<Person> RandomPersons(size_t count) {
   static const char* surnames[] = {"MARTIN",  "BERNARD", "DUBOIS", "THOMAS", "ROBERT",
                                    "RICHARD", "PETIT",   "DURAND", "LEROY",  "MOREAU"};
   std::mt19937 random(7);
-  RegisterList list;
-  list.persons.reserve(count);
+  std::vector<Person> list;
+  list.reserve(count);
   for (size_t i = 0; i < count; ++i) {
     char date[11];
     std::snprintf(date, sizeof date, "%02u/%02u/%04u", unsigned(random() % 28 + 1),
                   unsigned(random() % 12 + 1), unsigned(1900 + random() % 120));
-    list.persons.push_back(
-        {std::string(surnames[random() % 10]) + " " + std::to_string(random() % 100000) +
-             " JEAN PIERRE",  // past the short-string size, as most real names are
-         date});
+    list.push_back({std::string(surnames[random() % 10]) + " " + std::to_string(random() % 100000) +
+                        " JEAN PIERRE",  // past the short-string size, as most real names are
+                    date});
   }
   return list;
 }
@@ -50,19 +49,21 @@ class SilentDesktop : public Desktop {
 // An editor loaded from a register file of count persons.
 struct LoadedEditor {
   explicit LoadedEditor(size_t count)
-      : entry(desktop), editor(desktop, dir.filePath("VOREL.DAT").toStdString(), entry) {
-    RegisterList list = RandomPersons(count);
-    SaveRegister(dir.filePath("VOREL.DAT").toStdString(), list);
+      : persons(dir.filePath("VOREL.DAT").toStdString()),
+        entry(desktop),
+        editor(desktop, persons, entry) {
+    SaveRegisterFile(dir.filePath("VOREL.DAT").toStdString(), RandomPersons(count));
     editor.loadRegister();
   }
   QTemporaryDir dir;
   SilentDesktop desktop;
+  Register persons;
   PersonEntryDialog entry;
   RegisterEditor editor;
 };
 
 void BM_FillChooser(benchmark::State& state) {
-  const RegisterList list = RandomPersons(state.range(0));
+  const std::vector<Person> list = RandomPersons(state.range(0));
   SilentDesktop desktop;
   PersonChooser chooser(desktop);
   for (auto _ : state) chooser.fill(list);
@@ -72,7 +73,7 @@ BENCHMARK(BM_FillChooser)->Arg(10'000)->Arg(100'000)->Unit(benchmark::kMilliseco
 
 void BM_FillNewChooser(benchmark::State& state) {
   // The first showing: nothing to reuse from an earlier copy.
-  const RegisterList list = RandomPersons(state.range(0));
+  const std::vector<Person> list = RandomPersons(state.range(0));
   SilentDesktop desktop;
   for (auto _ : state) {
     state.PauseTiming();

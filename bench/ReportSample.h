@@ -46,7 +46,9 @@ inline RichDocument ReportLikeDocument(std::size_t textBytes) {
       size += paragraph.Text().size();
       document.paragraphs.push_back(std::move(paragraph));
     }
-    document.paragraphs.emplace_back().format = document.paragraphs.back().format;
+    // The format is copied before the vector grows: a reference into it would dangle.
+    const ParagraphFormat format = document.paragraphs.back().format;
+    document.paragraphs.emplace_back().format = format;
   }
   return document;
 }

@@ -6,6 +6,7 @@ list(APPEND VOREL_CORE_BENCH_SOURCES
   ThemeAndCoupleBench.cpp
 )
 list(APPEND VOREL_GUI_BENCH_SOURCES
+  BigDocumentBench.cpp
   RegisterDialogsBench.cpp
   WindowsBench.cpp
 )

@@ -1,4 +1,5 @@
-// The windows: start-up beyond its timed waits, and a report shown in the report window.
+// The windows: start-up beyond its timed waits, and a report or a thème shown in the report
+// window.
 #include <benchmark/benchmark.h>
 #include <QApplication>
 #include <QDir>
@@ -15,6 +16,7 @@
 #include "gui/MainWindow.h"
 #include "gui/ReportWindow.h"
 #include "report/Composition.h"
+#include "report/ThemeReport.h"
 
 namespace vorel {
 namespace {
@@ -59,6 +61,19 @@ void BM_ShowReportInWindow(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_ShowReportInWindow)->Unit(benchmark::kMillisecond);
+
+// The thème, composed and shown, as "&Thème" does once the person is chosen.
+void BM_ComposeAndShowThemeInWindow(benchmark::State& state) {
+  InitResources();
+  OpenFile desktop;
+  ReportWindow window(desktop, ProfileFile::DefaultPath());
+  for (auto _ : state) {
+    window.showReport(ComposeTheme("MARTIN PAUL HENRI", "14/03/1962", 2026, FrenchLocaleNames()),
+                      HelpTopic::Theme);
+    QCoreApplication::processEvents();
+  }
+}
+BENCHMARK(BM_ComposeAndShowThemeInWindow)->Unit(benchmark::kMillisecond);
 
 // "&Ouvrir" on a 1 MB report: read, decoded and laid into the window.
 void BM_OpenOneMegabyteReport(benchmark::State& state) {

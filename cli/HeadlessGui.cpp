@@ -1,5 +1,5 @@
 // A QGuiApplication that never opens a display.
-#include "HeadlessGui.h"
+#include "cli/HeadlessGui.h"
 
 #include <QGuiApplication>
 #include <QtGlobal>

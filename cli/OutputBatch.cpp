@@ -1,11 +1,11 @@
 // Report files made in parallel.
-#include "OutputBatch.h"
+#include "cli/OutputBatch.h"
 
 #include <algorithm>
 #include <atomic>
 
-#include "ToolMessages.h"
 #include "base/Error.h"
+#include "base/FileIO.h"
 #include "document/Rtf.h"
 #include "render/PdfReport.h"
 
@@ -16,7 +16,7 @@ OutputBatch::OutputBatch(bool pdf) : pdf_(pdf) {
 }
 
 void OutputBatch::Add(RichDocument document, std::string caption, std::string path) {
-  files_.push_back(File{std::move(document), std::move(caption), std::move(path)});
+  files_.push_back(File{std::move(document), std::move(caption), std::move(path), {}});
 }
 
 void OutputBatch::Make(File& file) const {
@@ -24,9 +24,11 @@ void OutputBatch::Make(File& file) const {
     const std::string bytes =
         pdf_ ? ReportPdf(file.document, file.caption) : WriteRtf(file.document);
     // Batch output can simply be made again: no flush to the disk for each file.
-    file.written = SaveOutput(file.path, bytes, false);
-  } catch (const Error&) {
-    file.written = false;
+    SaveOptions options;
+    options.durable = false;
+    ReplaceFileContents(file.path, bytes, options);
+  } catch (const Error& e) {
+    file.failure = e.what();
   }
 }
 
@@ -39,15 +41,15 @@ std::optional<std::string> OutputBatch::Write() {
   for (int w = 0; w < workers; ++w) pool_.start(work);
   pool_.waitForDone();
 
-  std::optional<std::string> failed;
+  std::optional<std::string> failure;
   for (const File& file : files_) {
-    if (!file.written) {
-      failed = file.path;
+    if (file.failure) {
+      failure = file.failure;
       break;
     }
   }
   files_.clear();
-  return failed;
+  return failure;
 }
 
 }  // namespace vorel

@@ -19,15 +19,16 @@ class OutputBatch {
   void Add(RichDocument document, std::string caption, std::string path);
   size_t size() const { return files_.size(); }
 
-  // Makes and writes every file waiting, then empties the batch. Returns the path of a file
-  // that could not be written (the first one in the order they were added), or nothing.
+  // Makes and writes every file waiting, then empties the batch. Returns the message of the
+  // first file, in the order they were added, that could not be made or written; nothing
+  // when all were.
   std::optional<std::string> Write();
 
  private:
   struct File {
     RichDocument document;
     std::string caption, path;
-    bool written = false;
+    std::optional<std::string> failure;
   };
 
   void Make(File& file) const;

@@ -1,103 +1,89 @@
 // The register to and from CSV files.
-#include "PersonsTransfer.h"
+#include "cli/PersonsTransfer.h"
 
-#include <sys/stat.h>
-
-#include <cstdio>
+#include <cerrno>
 #include <string>
 #include <vector>
 
-#include "ToolMessages.h"
-#include "base/Error.h"
 #include "base/FileIO.h"
+#include "base/FileMessages.h"
+#include "cli/RegisterToRead.h"
 #include "register/PersonsCsv.h"
-#include "register/RegisterFile.h"
+#include "register/Register.h"
 
 namespace vorel {
-namespace {
 
-enum class RegisterState { Missing, Empty, HasRecords };
-
-// A missing or empty file loads as the sample person, who stands for "no one yet".
-RegisterState StateOf(const std::string& path) {
-  struct stat info {};
-  if (::stat(path.c_str(), &info) != 0) return RegisterState::Missing;
-  return S_ISREG(info.st_mode) && info.st_size == 0 ? RegisterState::Empty
-                                                    : RegisterState::HasRecords;
-}
-
-}  // namespace
-
-int ImportPersons(const ReportArguments& a) {
-  std::string bytes;
-  try {
-    ReadFileContents(a.csv, bytes, kMaxPersonsCsvBytes);
-  } catch (const FileError& e) {
-    if (e.kind() == FileError::Kind::CannotOpen)
-      PrintError(e.what());
+int ImportPersons(const ReportArguments& a, const ToolOutput& io) {
+  Result<FileContents, FileError> csv = ReadFile(a.csv, kMaxPersonsCsvBytes);
+  if (csv.error) {
+    if (csv.error->kind() == FileError::Kind::CannotOpen)
+      io.Error(csv.error->what());
     else
-      PrintError(FormatMessage("Impossible de lire le fichier %s", a.csv) +
-                 " (erreur de lecture, ou plus de " + std::to_string(kMaxPersonsCsvBytes >> 20) +
-                 " Mio)");
+      io.Error(FileMessageText(FileMessage::CannotRead, a.csv) +
+               " (erreur de lecture, ou plus de " + std::to_string(kMaxPersonsCsvBytes >> 20) +
+               " Mio)");
     return 1;
   }
   std::vector<Person> imported;
   try {
-    imported = ParsePersonsCsv(bytes);
+    imported = ParsePersonsCsv(csv.value.bytes);
   } catch (const Error& e) {
-    PrintError(a.csv + " : " + e.what());
+    io.Error(a.csv + " : " + e.what());
     return 1;
   }
 
-  const RegisterState state = StateOf(a.registerFile);
-  RegisterList list;
+  // One writer at a time, from the reading of the register to its saving.
+  Register persons(a.registerFile);
   try {
-    LoadRegister(a.registerFile, list);
+    persons.HoldLock(sys::LockKind::Exclusive);
   } catch (const Error& e) {
+    io.Error(e.what());
+    return 1;
+  }
+  if (const std::optional<Error> error = persons.Load()) {
     // Saving now would lose the records that could not be read.
-    PrintError(a.registerFile + " : " + e.what());
+    io.Error(a.registerFile + " : " + error->what());
     return 1;
   }
   if (imported.empty()) {
-    std::fprintf(stderr, "Aucune personne dans %s : %s n'est pas modifié.\n", a.csv.c_str(),
-                 a.registerFile.c_str());
+    io.err << "Aucune personne dans " << a.csv << " : " << a.registerFile
+           << " n'est pas modifié.\n";
     return 0;
   }
-  if (state != RegisterState::HasRecords) list.persons.clear();
-  if (list.persons.size() + imported.size() > kMaxPersons) {
-    PrintError(a.registerFile + " : le fichier des personnes ne peut pas dépasser " +
-               std::to_string(kMaxPersons) + " personnes ; il en a " +
-               std::to_string(list.persons.size()) + " et le fichier CSV en ajoute " +
-               std::to_string(imported.size()));
+  const size_t existing = persons.fileWasEmpty() ? 0 : persons.persons().size();
+  if (existing + imported.size() > kMaxPersons) {
+    io.Error(a.registerFile + " : le fichier des personnes ne peut pas dépasser " +
+             std::to_string(kMaxPersons) + " personnes ; il en a " + std::to_string(existing) +
+             " et le fichier CSV en ajoute " + std::to_string(imported.size()));
     return 1;
   }
-  list.persons.insert(list.persons.end(), imported.begin(), imported.end());
-  list.modified = true;
+  const size_t count = imported.size();
+  persons.AppendAll(std::move(imported));
   try {
-    SaveRegister(a.registerFile, list);
+    // Under the lock nobody else changed the file, unless by hand: those changes are kept.
+    persons.Save(SaveConflict::Merge);
   } catch (const Error& e) {
-    PrintError(e.what());
+    io.Error(e.what());
     return 1;
   }
-  std::fprintf(stderr, "%zu personnes ajoutées à %s\n", imported.size(), a.registerFile.c_str());
+  io.err << count << " personnes ajoutées à " << a.registerFile << '\n';
   return 0;
 }
 
-int ExportPersons(const ReportArguments& a) {
-  const RegisterState state = StateOf(a.registerFile);
-  if (state == RegisterState::Missing) {
-    PrintError(FormatMessage("Impossible d'ouvrir le fichier %s", a.registerFile));
-    return 1;
-  }
-  RegisterList list;
+int ExportPersons(const ReportArguments& a, const ToolOutput& io) {
   // The persons read before any damage are still worth having.
-  int status = LoadNamedRegister(a.registerFile, list);
-  if (state == RegisterState::Empty) list.persons.clear();
-  if (!SaveOutput(a.csv, WritePersonsCsv(list.persons))) {
-    PrintError(CannotCreateMessage(a.csv));
+  bool damaged = false;
+  const std::optional<Register> persons = OpenRegisterToRead(a.registerFile, io, damaged);
+  if (!persons) return 1;
+  const int status = damaged ? 1 : 0;
+  const std::vector<Person>& list = PersonsInFile(*persons);
+  try {
+    ReplaceFileContents(a.csv, WritePersonsCsv(list));
+  } catch (const FileError& e) {
+    io.Error(e.what());
     return 1;
   }
-  std::fprintf(stderr, "%zu personnes écrites dans %s\n", list.persons.size(), a.csv.c_str());
+  io.err << list.size() << " personnes écrites dans " << a.csv << '\n';
   return status;
 }
 

@@ -1,34 +1,93 @@
 // The reports vorel-report writes.
-#include "ReportCommands.h"
+#include "cli/ReportCommands.h"
 
-#include <sys/stat.h>
-
+#include <QDate>
 #include <cctype>
-#include <cstdio>
 #include <map>
 #include <string>
 
-#include "HeadlessGui.h"
-#include "OutputBatch.h"
-#include "ToolMessages.h"
 #include "base/Cp1252.h"
 #include "base/Error.h"
+#include "base/FileIO.h"
+#include "cli/HeadlessGui.h"
+#include "cli/OutputBatch.h"
+#include "cli/RegisterToRead.h"
 #include "document/Rtf.h"
 #include "numerology/Calendar.h"
 #include "register/PersonName.h"
-#include "register/RegisterFile.h"
+#include "register/PersonsCsv.h"
+#include "register/Register.h"
 #include "render/PdfReport.h"
 #include "report/Composition.h"
+#include "report/CoupleReport.h"
 #include "report/Explain.h"
+#include "report/ThemeReport.h"
 #include "system/LocaleNames.h"
 
 namespace vorel {
 namespace {
 
-// A readable file name for a person: the name's letters and digits, then the date.
-std::string FileBase(const Person& person) {
+constexpr size_t kMaxFileBase = 120;
+
+// Makes the output folder unless it exists; bad arguments otherwise.
+void NeedFolder(const std::string& path) {
+  sys::FileInfo info;
+  if (!sys::Stat(path, info)) {
+    if (!sys::MakeFolder(path, 0777)) throw UsageError("impossible de créer le dossier " + path);
+  } else if (info.type != sys::FileType::Folder) {
+    throw UsageError(path + " n'est pas un dossier");
+  }
+}
+
+// Writes bytes as the file at path; false, with the message said, when it could not.
+bool WriteOutput(const std::string& path, std::string_view bytes, const ToolOutput& io) {
+  try {
+    ReplaceFileContents(path, bytes);
+    return true;
+  } catch (const FileError& e) {
+    io.Error(e.what());
+    return false;
+  }
+}
+
+int StudiedYear(const ReportArguments& a) {
+  return a.year != 0 ? a.year : QDate::currentDate().year();
+}
+
+// The report the arguments ask for; bad names or dates are usage errors.
+Report ComposeAsked(const ReportArguments& a, const CalendarNames& names) {
+  // The names as the person entry would have kept them (Hélène gives HELENE).
+  const std::string name = NormalisePersonName(a.name);
+  // A thème or a couple says itself what a name without letters gives.
+  if (name.empty() && a.kind == ReportKind::Vorel)
+    throw UsageError("le nom « " + a.name + " » ne contient aucune lettre");
+  try {
+    switch (a.kind) {
+      case ReportKind::Vorel:
+        return ComposeReport(name, a.date, names);
+      case ReportKind::Theme:
+        return ComposeTheme(name, a.date, StudiedYear(a), names);
+      case ReportKind::Couple: {
+        const std::string second = NormalisePersonName(a.name2);
+        CoupleReport couple =
+            ComposeCouple({name, a.date}, {second, a.date2}, StudiedYear(a), names);
+        Report report;
+        report.caption = std::move(couple.caption);
+        report.document = std::move(couple.document);
+        return report;
+      }
+    }
+  } catch (const Error& e) {
+    throw UsageError(ErrorBoxText(e.what()));
+  }
+  return {};
+}
+
+}  // namespace
+
+std::string ReportFileBase(const Person& person) {
   std::string base;
-  for (const char ch : Cp1252ToUtf8(person.name)) {
+  for (const char ch : PrintableName(person.name)) {
     const auto c = static_cast<unsigned char>(ch);
     if (std::isalnum(c) || c >= 0x80)
       base += ch;
@@ -37,126 +96,99 @@ std::string FileBase(const Person& person) {
   }
   while (!base.empty() && base.back() == '_') base.pop_back();
   if (base.empty()) base = "SANS_NOM";
-  if (base.size() > 120) base.resize(120);
-  std::string date = person.date;
+  if (base.size() > kMaxFileBase) {
+    // Between two characters: never inside a letter's bytes.
+    size_t cut = kMaxFileBase;
+    while (cut > 0 && (static_cast<unsigned char>(base[cut]) & 0xC0) == 0x80) --cut;
+    base.resize(cut);
+  }
+  std::string date = PrintableName(person.date);
   for (char& c : date)
     if (c == '/') c = '-';
   return base + "_" + date;
 }
 
-std::string CsvField(const std::string& text) {
-  if (text.find_first_of(",\"\r\n") == std::string::npos) return text;
-  std::string out = "\"";
-  for (char c : text) {
-    if (c == '"') out += '"';
-    out += c;
-  }
-  return out + "\"";
-}
-
-// Makes the output folder unless it exists; bad arguments otherwise.
-void NeedFolder(const std::string& path) {
-  struct stat info {};
-  if (::stat(path.c_str(), &info) != 0) {
-    if (::mkdir(path.c_str(), 0777) != 0) BadArguments("impossible de créer le dossier " + path);
-  } else if (!S_ISDIR(info.st_mode)) {
-    BadArguments(path + " n'est pas un dossier");
-  }
-}
-
-}  // namespace
-
-int WriteOneReport(const ReportArguments& a) {
-  // The name as the person entry would have kept it (Hélène gives HELENE).
-  const std::string name = NormalisePersonName(a.name);
-  if (name.empty()) BadArguments("le nom « " + a.name + " » ne contient aucune lettre");
-  Report report;
-  try {
-    report = ComposeReport(name, a.date, SystemCalendarNames());
-  } catch (const Error& e) {
-    BadArguments(ErrorBoxText(e.what()));
-  }
+int WriteOneReport(const ReportArguments& a, const ToolOutput& io) {
+  const Report report = ComposeAsked(a, SystemCalendarNames());
   if (!a.rtf.empty()) {
-    if (!SaveOutput(a.rtf, WriteRtf(report.document))) {
-      PrintError(CannotCreateMessage(a.rtf));
-      return 1;
-    }
+    if (!WriteOutput(a.rtf, WriteRtf(report.document), io)) return 1;
   } else if (!a.pdf.empty()) {
     StartHeadlessGui();
     std::string pdf;
     try {
       pdf = ReportPdf(report.document, report.caption);
     } catch (const Error& e) {
-      PrintError(e.what());
+      io.Error(e.what());
       return 1;
     }
-    if (!SaveOutput(a.pdf, pdf)) {
-      PrintError(CannotCreateMessage(a.pdf));
-      return 1;
-    }
+    if (!WriteOutput(a.pdf, pdf, io)) return 1;
   } else {
-    std::fputs((report.document.PlainText() + "\n").c_str(), stdout);
+    io.out << report.document.PlainText() << '\n';
   }
-  if (a.explain) std::fputs(("\n" + ExplainNumbers(name, report.birth)).c_str(), stdout);
-  return std::fflush(stdout) == 0 ? 0 : 1;
+  if (a.explain) io.out << '\n' << ExplainNumbers(NormalisePersonName(a.name), report.birth);
+  io.out.flush();
+  return io.out ? 0 : 1;
 }
 
-int WriteRegisterReports(const ReportArguments& a) {
-  struct stat info {};
-  if (::stat(a.registerFile.c_str(), &info) != 0) {
-    // A mistyped name would otherwise give the sample person's report.
-    PrintError(FormatMessage("Impossible d'ouvrir le fichier %s", a.registerFile));
-    return 1;
-  }
-  RegisterList list;
-  // The persons read before any damage still get their reports.
-  int status = LoadNamedRegister(a.registerFile, list);
+int WriteRegisterReports(const ReportArguments& a, const ToolOutput& io) {
+  // The persons read before any damage still get their reports; no one's when it cannot be
+  // opened at all.
+  bool damaged = false;
+  const std::optional<Register> persons = OpenRegisterToRead(a.registerFile, io, damaged);
+  if (!persons) return 1;
+  int status = damaged ? 1 : 0;
   NeedFolder(a.out);
+  SweepFolderLeftovers(a.out);
   if (a.pdfPerPerson) StartHeadlessGui();
   const CalendarNames names = SystemCalendarNames();
   const char* const extension = a.pdfPerPerson ? ".pdf" : ".RTF";
+  const bool theme = a.kind == ReportKind::Theme;
+  const int year = StudiedYear(a);
 
   std::string csv =
       "nom,date,motivation,realisation,expression,chemin,total_motivation,total_realisation,"
       "total_expression,total_chemin,signe\r\n";
   std::map<std::string, int> used;
-  const size_t count = list.persons.size();
+  const std::vector<Person>& list = PersonsInFile(*persons);
+  const size_t count = list.size();
   size_t written = 0;
   OutputBatch batch(a.pdfPerPerson);
   for (size_t i = 0; i < count; ++i) {
-    const Person& person = list.persons[i];
+    const Person& person = list[i];
     try {
-      Report report = ComposeReport(person.name, person.date, names);
-      std::string base = FileBase(person);
+      Report report = theme ? ComposeTheme(person.name, person.date, year, names)
+                            : ComposeReport(person.name, person.date, names);
+      // Thèmes never take a report's name in the same folder.
+      std::string base = (theme ? "THEME_" : "") + ReportFileBase(person);
       const int n = ++used[base];
       if (n > 1) base += "-" + std::to_string(n);
       batch.Add(std::move(report.document), report.caption, a.out + "/" + base + extension);
       ++written;
       const CoreNumbers& c = report.numbers;
-      csv += CsvField(Cp1252ToUtf8(person.name)) + "," + CsvField(person.date);
+      csv += CsvField(PrintableName(person.name), ',') + "," +
+             CsvField(PrintableName(person.date), ',');
       for (int v : {c.Motivation, c.Realisation, c.Expression, c.Path, c.MotivationSum,
                     c.RealisationSum, c.ExpressionSum, c.PathSum})
         csv += "," + std::to_string(v);
       csv += std::string(",") + ZodiacSign(report.birth) + "\r\n";
     } catch (const Error& e) {
-      std::fprintf(stderr, "\nfiche %zu (%s) passée : %s\n", i + 1,
-                   Cp1252ToUtf8(person.name).c_str(), ErrorBoxText(e.what()).c_str());
+      io.err << "\nfiche " << i + 1 << " (" << PrintableName(person.name)
+             << ") passée : " << ErrorBoxText(e.what()) << '\n';
       status = 1;
     }
     if ((i + 1) % 100 == 0 || i + 1 == count) {
-      if (const auto failed = batch.Write()) {
-        std::fputc('\n', stderr);
-        PrintError(CannotCreateMessage(*failed));
+      if (const auto failure = batch.Write()) {
+        io.err << '\n';
+        io.Error(*failure);
         return 1;
       }
-      std::fprintf(stderr, "\r%zu / %zu fiches", i + 1, count);
+      io.err << '\r' << i + 1 << " / " << count << " fiches";
     }
   }
-  std::fprintf(stderr, "\n%zu bilans écrits dans %s\n", written, a.out.c_str());
-  if (!SaveOutput(a.out + "/numbers.csv", csv)) {
-    PrintError(CannotCreateMessage(a.out + "/numbers.csv"));
-    return 1;
-  }
+  io.err << '\n'
+         << written << (theme ? " thèmes écrits dans " : " bilans écrits dans ") << a.out << '\n';
+  // The summary of numbers goes with the reports; a thème holds its numbers itself.
+  if (!theme && !WriteOutput(a.out + "/numbers.csv", csv, io)) return 1;
   return status;
 }
 

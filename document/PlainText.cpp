@@ -2,6 +2,7 @@
 #include "document/PlainText.h"
 
 #include "base/Cp1252.h"
+#include "document/private/DocumentBuilder.h"
 
 namespace vorel {
 
@@ -22,7 +23,9 @@ RichDocument ReadPlainText(std::string_view bytes, const CharFormat& format) {
   };
   size_t lineStart = 0;
   size_t pos = 0;
-  while (pos < text.size()) {
+  // Past the RTF reader's limit on paragraphs, the last one takes the rest of the file, its
+  // line ends as line breaks: the text stays, and memory stays bounded.
+  while (pos < text.size() && document.paragraphs.size() + 1 < DocumentBuilder::kMaxParagraphs) {
     const char c = text[pos];
     if (c != '\r' && c != '\n') {
       ++pos;
@@ -32,8 +35,15 @@ RichDocument ReadPlainText(std::string_view bytes, const CharFormat& format) {
     pos += (c == '\r' && pos + 1 < text.size() && text[pos + 1] == '\n') ? 2 : 1;
     lineStart = pos;
   }
-  if (lineStart < text.size() || document.paragraphs.empty())
-    addLine(std::string_view(text).substr(lineStart));
+  if (lineStart < text.size() || document.paragraphs.empty()) {
+    std::string rest;
+    for (size_t i = lineStart; i < text.size(); ++i) {
+      if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') continue;
+      rest += text[i] == '\r' ? '\n' : text[i];
+    }
+    if (rest.ends_with('\n')) rest.pop_back();
+    addLine(rest);
+  }
   return document;
 }
 

@@ -13,7 +13,8 @@ namespace vorel {
 std::string DecodePlainText(std::string_view bytes);
 
 // CR, LF and CR LF each end a line; a line end at the very end adds no empty paragraph, and
-// an empty file gives one empty paragraph. Every run and paragraph mark takes format.
+// an empty file gives one empty paragraph. Every run and paragraph mark takes format. Lines
+// past 500,000 are line breaks ('\n') in the last paragraph.
 RichDocument ReadPlainText(std::string_view bytes, const CharFormat& format);
 
 }  // namespace vorel

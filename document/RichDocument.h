@@ -15,6 +15,9 @@ struct Color {
   bool operator==(const Color&) const = default;
 };
 
+// Superscript and subscript: raised or lowered, at a smaller size the display chooses.
+enum class Script : std::uint8_t { Normal, Super, Sub };
+
 struct CharFormat {
   std::string font = "Times New Roman";
   int sizeHalfPoints = 24;  // 12 points
@@ -22,6 +25,8 @@ struct CharFormat {
   bool italic = false;
   bool underline = false;
   Color color;  // black
+  bool strike = false;
+  Script script = Script::Normal;
   bool operator==(const CharFormat&) const = default;
 };
 

@@ -78,15 +78,11 @@ bool HelpWindow::eventFilter(QObject* watched, QEvent* event) {
 
 bool HelpWindow::load() {
   // Read anew each time: the file may have been installed or fixed meanwhile.
-  std::string bytes;
-  try {
-    ReadFileContents(helpFile_.toStdString(), bytes, kMaxHelpFileSize);
-    loaded_ = true;
-  } catch (const FileError&) {
-    loaded_ = false;
-  }
+  const Result<FileContents, FileError> file = ReadFile(helpFile_.toStdString(), kMaxHelpFileSize);
+  loaded_ = file.ok();
   if (loaded_)
-    browser_->setHtml(QString::fromUtf8(bytes.data(), static_cast<qsizetype>(bytes.size())));
+    browser_->setHtml(QString::fromUtf8(file.value.bytes.data(),
+                                        static_cast<qsizetype>(file.value.bytes.size())));
   else
     browser_->setHtml(
         QStringLiteral("<h2>Aide indisponible</h2><p>Le fichier d'aide <b>%1</b> est introuvable "

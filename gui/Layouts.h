@@ -5,17 +5,21 @@
 
 namespace vorel {
 
-// The toolbar: six buttons of 65 x 45, each overlapping its left neighbour by one pixel.
+// The toolbar: eight buttons of 65 x 45, each overlapping its left neighbour by one pixel. The
+// thème and the two-person report follow "&Vorel"; the four buttons after them and the window
+// grew by 64 pixels each.
 inline constexpr ControlPlace kMainWindowControls[] = {
-    {"toolbar", {0, 0, 388, 50}, -1, Overlap::Backdrop},
+    {"toolbar", {0, 0, 516, 50}, -1, Overlap::Backdrop},
     {"registerButton", {2, 2, 65, 45}, 0},
     {"reportButton", {66, 2, 65, 45}, 1, Overlap::Previous},
-    {"openButton", {130, 2, 65, 45}, 2, Overlap::Previous},
-    {"helpButton", {194, 2, 65, 45}, 3, Overlap::Previous},
-    {"aboutButton", {258, 2, 65, 45}, 4, Overlap::Previous},
-    {"quitButton", {322, 2, 65, 45}, 5, Overlap::Previous},
+    {"themeButton", {130, 2, 65, 45}, 2, Overlap::Previous},
+    {"coupleButton", {194, 2, 65, 45}, 3, Overlap::Previous},
+    {"openButton", {258, 2, 65, 45}, 4, Overlap::Previous},
+    {"helpButton", {322, 2, 65, 45}, 5, Overlap::Previous},
+    {"aboutButton", {386, 2, 65, 45}, 6, Overlap::Previous},
+    {"quitButton", {450, 2, 65, 45}, 7, Overlap::Previous},
 };
-inline constexpr WindowLayout kMainWindowLayout{{388, 50}, kMainWindowControls};
+inline constexpr WindowLayout kMainWindowLayout{{516, 50}, kMainWindowControls};
 
 // The focus starts on OK, and Tab goes down the buttons before it reaches the grid.
 inline constexpr ControlPlace kRegisterEditorControls[] = {

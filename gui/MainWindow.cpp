@@ -3,6 +3,7 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QDate>
 #include <QToolButton>
 
 #include "base/ProfileFile.h"
@@ -16,6 +17,8 @@
 #include "gui/RegisterEditor.h"
 #include "gui/ReportWindow.h"
 #include "report/Composition.h"
+#include "report/CoupleReport.h"
+#include "report/ThemeReport.h"
 #include "system/LocaleNames.h"
 
 namespace vorel {
@@ -50,6 +53,9 @@ MainWindow::MainWindow(Desktop& desktop, std::string settingsPath, RegisterEdito
       {"registerButton", QStringLiteral("&Fichier"), "fichier", 16, nullptr,
        &MainWindow::editRegister},
       {"reportButton", QStringLiteral("&Vorel"), "vorel", 16, nullptr, &MainWindow::composeReport},
+      {"themeButton", QStringLiteral("&Thème"), "theme", 16, nullptr, &MainWindow::composeTheme},
+      {"coupleButton", QStringLiteral("&Couple"), "couple", 16, nullptr,
+       &MainWindow::composeCouple},
       {"openButton", QStringLiteral("&Ouvrir"), "ouvrir", 20, "Ouvrir un fichier vorel",
        &MainWindow::openReport},
       {"helpButton", QStringLiteral("&Aide"), "aide", 20, nullptr, &MainWindow::showHelpContents},
@@ -82,11 +88,41 @@ void MainWindow::editRegister() {
 
 void MainWindow::composeReport() {
   // The chooser shows a copy of the register as it stands, unsaved edits included.
-  personChooser_.fill(registerEditor_.list());
+  personChooser_.fill(registerEditor_.persons());
   if (personChooser_.exec() != QDialog::Accepted) return;
   const Person person = personChooser_.chosenPerson();
   // An invalid date stops here, with the report window as it was.
   reportWindow_.showReport(ComposeReport(person.name, person.date, SystemCalendarNames()));
+}
+
+void MainWindow::composeTheme() {
+  personChooser_.fill(registerEditor_.persons());
+  if (personChooser_.exec() != QDialog::Accepted) return;
+  const Person person = personChooser_.chosenPerson();
+  reportWindow_.showReport(
+      ComposeTheme(person.name, person.date, QDate::currentDate().year(), SystemCalendarNames()),
+      HelpTopic::Theme);
+}
+
+void MainWindow::composeCouple() {
+  const std::vector<Person>& persons = registerEditor_.persons();
+  personChooser_.fill(persons);
+  personChooser_.askFor(QStringLiteral("Choix de la première personne"));
+  if (personChooser_.exec() != QDialog::Accepted) return;
+  const int firstRow = personChooser_.currentRow();
+  const Person first = personChooser_.chosenPerson();
+  // The second choice starts on the next person, or on the one before the last.
+  const int count = static_cast<int>(persons.size());
+  personChooser_.askFor(QStringLiteral("Choix de la seconde personne"), firstRow);
+  personChooser_.startOn(firstRow < count ? firstRow + 1 : std::max(1, firstRow - 1));
+  if (personChooser_.exec() != QDialog::Accepted) return;
+  const Person second = personChooser_.chosenPerson();
+  CoupleReport couple = ComposeCouple({first.name, first.date}, {second.name, second.date},
+                                      QDate::currentDate().year(), SystemCalendarNames());
+  Report report;
+  report.caption = std::move(couple.caption);
+  report.document = std::move(couple.document);
+  reportWindow_.showReport(report, HelpTopic::Couple);
 }
 
 void MainWindow::openReport() {

@@ -26,6 +26,11 @@ class MainWindow : public QWidget {
   void editRegister();
   // Lets the user choose a person and shows that person's report.
   void composeReport();
+  // The thème of a person, for this year.
+  void composeTheme();
+  // Lets the user choose two persons, the second another row than the first, and shows their
+  // report for this year.
+  void composeCouple();
   void openReport();
   void showHelpContents();
   void showAbout();

@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <algorithm>
 
+#include "gui/Desktop.h"
 #include "gui/DialogLook.h"
 #include "gui/Layouts.h"
 #include "gui/RegisterGrid.h"
@@ -12,16 +13,17 @@
 
 namespace vorel {
 
-PersonChooser::PersonChooser(Desktop& desktop) {
-  SetUpFixedDialog(*this, desktop, "personChooser", QStringLiteral("Choix d'une personne"),
-                   kPersonChooserLayout.client);
+const QString kCaption = QStringLiteral("Choix d'une personne");
+
+PersonChooser::PersonChooser(Desktop& desktop) : desktop_(desktop) {
+  SetUpFixedDialog(*this, desktop, "personChooser", kCaption, kPersonChooserLayout.client);
 
   MakeBevel(this);
   grid_ = new RegisterGrid(this);
   grid_->setObjectName(QStringLiteral("personGrid"));
   grid_->setFont(DialogFont(false));
   grid_->horizontalHeader()->setDefaultSectionSize(132);
-  model_ = new RegisterModel(&list_, this);
+  model_ = new RegisterModel(&persons_, this);
   grid_->setModel(model_);
 
   QPushButton* ok = MakeButton(this, "okButton", QStringLiteral("OK"));
@@ -41,15 +43,36 @@ PersonChooser::PersonChooser(Desktop& desktop) {
 
 PersonChooser::~PersonChooser() = default;
 
-void PersonChooser::fill(const RegisterList& list) {
+void PersonChooser::fill(const std::vector<Person>& persons) {
   const int kept = currentRow_;
-  model_->reset([&] { list_ = list; });
+  model_->reset([&] { persons_ = persons; });
   grid_->setColumnWidths(300, grid_->width() - 100);
-  grid_->setCurrentRow(std::min(kept, list_.PersonCount()));
+  grid_->setCurrentRow(std::min(kept, static_cast<int>(persons_.size())));
+  askFor(kCaption);
+}
+
+void PersonChooser::askFor(const QString& caption, int refusedRow) {
+  setWindowTitle(caption);
+  refusedRow_ = refusedRow;
+}
+
+void PersonChooser::startOn(int row) {
+  // Before its first filling the chooser holds no one, and no row to start on.
+  if (persons_.empty()) return;
+  grid_->setCurrentRow(std::clamp(row, 1, static_cast<int>(persons_.size())));
+}
+
+void PersonChooser::accept() {
+  // The same row twice is one person; another row of the same name and date is another.
+  if (refusedRow_ != 0 && currentRow_ == refusedRow_) {
+    desktop_.showWarning(QStringLiteral("Choisissez une autre personne."));
+    return;
+  }
+  QDialog::accept();
 }
 
 Person PersonChooser::chosenPerson() const {
-  return list_.persons.at(static_cast<size_t>(currentRow_ - 1));
+  return persons_.at(static_cast<size_t>(currentRow_ - 1));
 }
 
 }  // namespace vorel

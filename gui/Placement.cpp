@@ -40,16 +40,20 @@ QRect RecordedRect(const QWidget& window) {
 }
 
 void SavePlacements(const QWidget& mainWindow, const QWidget& reportWindow, ProfileFile& settings) {
-  settings.EraseSection("MainW");
   const QRect main = RecordedRect(mainWindow);
-  settings.WriteInteger("MainW", "x", main.x());
-  settings.WriteInteger("MainW", "y", main.y());
   const QRect report = RecordedRect(reportWindow);
-  settings.WriteInteger("AnalWin", "x", report.x());
-  settings.WriteInteger("AnalWin", "y", report.y());
-  settings.WriteInteger("AnalWin", "w", report.width());
-  settings.WriteInteger("AnalWin", "h", report.height());
-  settings.WriteString("AnalWin", "Maxi", reportWindow.isMaximized() ? "1" : "0");
+  // One reading and one writing of the file for all the keys, in the classic order; a file
+  // that could not be read whole is left as it is, and the placement kept in memory only.
+  settings.Update([&](ProfileText& entries) {
+    entries.EraseSection("MainW");
+    entries.WriteString("MainW", "x", std::to_string(main.x()));
+    entries.WriteString("MainW", "y", std::to_string(main.y()));
+    entries.WriteString("AnalWin", "x", std::to_string(report.x()));
+    entries.WriteString("AnalWin", "y", std::to_string(report.y()));
+    entries.WriteString("AnalWin", "w", std::to_string(report.width()));
+    entries.WriteString("AnalWin", "h", std::to_string(report.height()));
+    entries.WriteString("AnalWin", "Maxi", reportWindow.isMaximized() ? "1" : "0");
+  });
 }
 
 }  // namespace vorel

@@ -23,8 +23,9 @@ void ApplyMainPlacement(QWidget& mainWindow, const ProfileFile& settings);
 // "AnalWin" "Maxi"; when not maximised "x", "y", "w", "h", centred on the screen by default.
 void ApplyReportPlacement(QWidget& reportWindow, const ProfileFile& settings, QSize screen);
 
-// Erases "MainW", writes its "x" and "y", then "AnalWin" "x", "y", "w", "h" and "Maxi".
-// Stops at the first write that fails and throws its error.
+// Erases "MainW", writes its "x" and "y", then "AnalWin" "x", "y", "w", "h" and "Maxi", in one
+// writing of the file; nothing when the file could not be read whole. Throws the error of a
+// writing that fails.
 void SavePlacements(const QWidget& mainWindow, const QWidget& reportWindow, ProfileFile& settings);
 
 // The rectangle recorded for a window: its restored one when minimised, its own otherwise.

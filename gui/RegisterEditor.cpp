@@ -8,6 +8,7 @@
 
 #include "base/Cp1252.h"
 #include "base/Error.h"
+#include "base/FileMessages.h"
 #include "base/IntegerText.h"
 #include "gui/BusyCursor.h"
 #include "gui/Desktop.h"
@@ -28,22 +29,18 @@ int FieldInteger(const QString& text) {
 
 }  // namespace
 
-RegisterEditor::RegisterEditor(Desktop& desktop, std::string registerPath, PersonEntryDialog& entry)
-    : desktop_(desktop), registerPath_(std::move(registerPath)), entry_(entry) {
+RegisterEditor::RegisterEditor(Desktop& desktop, Register& persons, PersonEntryDialog& entry)
+    : desktop_(desktop), register_(persons), entry_(entry) {
   // The caption has always ended with a space.
   SetUpFixedDialog(*this, desktop_, "registerEditor",
                    QStringLiteral("Fichier des noms et des dates de naissance "),
                    kRegisterEditorLayout.client);
 
-  // The invariant holds from the start: never fewer than one person.
-  list_.persons.push_back(Person{});
-  PutSamplePerson(list_);
-
   MakeBevel(this);
   grid_ = new RegisterGrid(this);
   grid_->setObjectName(QStringLiteral("personGrid"));
   grid_->setFont(DialogFont(false));
-  model_ = new RegisterModel(&list_, this);
+  model_ = new RegisterModel(&register_.persons(), this);
   grid_->setModel(model_);
 
   rowNumber_ = new QLabel(QStringLiteral("Fiche 9999/9999"), this);
@@ -73,23 +70,22 @@ RegisterEditor::RegisterEditor(Desktop& desktop, std::string registerPath, Perso
   connect(grid_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
           Guarded(desktop_, [this] { showRowNumber(grid_->currentRow()); }));
   grid_->installEventFilter(this);
+  // Whatever changes the register (an edit, a load, a merge with another program's changes),
+  // the counter and the sort button follow.
+  register_.SetChangeCallback([this] { showRowNumber(grid_->currentRow()); });
 }
 
-RegisterEditor::~RegisterEditor() = default;
+RegisterEditor::~RegisterEditor() {
+  register_.SetChangeCallback({});
+}
 
 void RegisterEditor::loadRegister() {
   grid_->setColumnWidths(300, grid_->width() - 100);
   std::optional<Error> error;
   {
     BusyCursor busy;
-    model_->reset([&] {
-      try {
-        LoadRegister(registerPath_, list_);
-      } catch (const Error& e) {
-        // The list holds what was kept: the grid and the counter show it before the error.
-        error = e;
-      }
-    });
+    // The register keeps what was read: the grid and the counter show it before the error.
+    model_->reset([&] { error = register_.Load(); });
   }
   grid_->setCurrentRow(1);
   showRowNumber(1);
@@ -100,16 +96,16 @@ void RegisterEditor::addPerson() {
   entry_.prepare(QStringLiteral("Ajouter"));
   if (entry_.exec() != QDialog::Accepted) return;
 
-  model_->appendPerson(
-      Person{TextToCell(entry_.name()), enteredDate(yearOfThe1900s(entry_.yearText()))});
+  Person person{TextToCell(entry_.name()),
+                enteredDate(YearOfTypedDate(entry_.yearText().toStdString()))};
+  model_->appendPerson([&] { register_.Append(std::move(person)); });
   grid_->setCurrentRow(personCount());
   showRowNumber(personCount());
-  list_.modified = true;
 }
 
 void RegisterEditor::modifyPerson() {
   const int row = grid_->currentRow();
-  const Person& person = list_.persons.at(static_cast<size_t>(row - 1));
+  const Person& person = register_.person(row - 1);
   if (!person.date.empty()) {
     // The cell holds the file's bytes; the message must hold readable text.
     const Date date = TextToDate(Cp1252ToUtf8(person.date));
@@ -123,14 +119,8 @@ void RegisterEditor::modifyPerson() {
   // Unlike Add, Modify keeps the year as typed, so "62" stays the year 62. Odd, but the
   // program has always done so, and registers hold dates made this way.
   const int year = FieldInteger(entry_.yearText());
-  model_->setPerson(row, Person{TextToCell(entry_.name()), enteredDate(year)});
-  list_.modified = true;
-}
-
-// TO MOVE to the date layer (numerology/DateText): see yearOfThe1900s in the header.
-int RegisterEditor::yearOfThe1900s(const QString& yearText) {
-  const int year = FieldInteger(yearText);
-  return yearText.size() < 3 ? year + 1900 : year;
+  register_.Replace(row - 1, Person{TextToCell(entry_.name()), enteredDate(year)});
+  model_->personChanged(row);
 }
 
 std::string RegisterEditor::enteredDate(int year) const {
@@ -142,7 +132,7 @@ std::string RegisterEditor::enteredDate(int year) const {
 void RegisterEditor::deletePerson() {
   BusyCursor busy;
   const int row = grid_->currentRow();
-  const auto remove = [&] { DeleteRows(list_, row, row); };
+  const auto remove = [&] { register_.DeleteRows(row, row); };
   // The last person is emptied, not removed, and the sample person takes the row.
   if (personCount() > 1)
     model_->removePerson(row, remove);
@@ -155,7 +145,7 @@ void RegisterEditor::deletePerson() {
 
 void RegisterEditor::sortRegister() {
   BusyCursor busy;
-  model_->reset([&] { SortRegister(list_); });
+  model_->reset([&] { register_.Sort(); });
   grid_->setCurrentRow(1);
   showRowNumber(1);
 }
@@ -169,18 +159,42 @@ void RegisterEditor::showRowNumber(int row) {
 }
 
 bool RegisterEditor::askToSave() {
-  if (!list_.modified) return true;
+  if (!register_.modified()) return true;
   switch (desktop_.askConfirmation(
       QStringLiteral("Le fichier a été modifié. Voulez-vous l'enregistrer ?"))) {
-    case Answer::Yes: {
+    case Answer::Yes:
       // A failed save throws: the error box says so and the dialog stays open, so that the
       // user can try again or answer "Non".
-      BusyCursor busy;
-      SaveRegister(registerPath_, list_);
-      return true;
-    }
+      return save();
     case Answer::No:
       return true;
+    default:
+      return false;
+  }
+}
+
+bool RegisterEditor::save() {
+  {
+    BusyCursor busy;
+    if (register_.Save(SaveConflict::Ask) == SaveOutcome::Saved) return true;
+  }
+  // Another program changed the file since it was loaded: adding this window's changes to
+  // it loses no one; replacing it loses the other program's.
+  switch (desktop_.askConfirmation(
+      QString::fromStdString(FileMessageText(FileMessage::RegisterChanged)))) {
+    case Answer::Yes: {
+      BusyCursor busy;
+      const int row = grid_->currentRow();
+      model_->reset([&] { register_.Save(SaveConflict::Merge); });
+      grid_->setCurrentRow(std::min(row, personCount()));
+      showRowNumber(grid_->currentRow());
+      return true;
+    }
+    case Answer::No: {
+      BusyCursor busy;
+      register_.Save(SaveConflict::Overwrite);
+      return true;
+    }
     default:
       return false;
   }

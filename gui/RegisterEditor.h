@@ -1,11 +1,11 @@
-// The register editor. It owns the register list for the whole run: the chooser and the
-// report composition read it here, unsaved edits included.
+// The register editor: the window on the register of persons, which the program holds for the
+// whole run (the chooser and the composition read it too, unsaved edits included).
 #pragma once
 
 #include <QDialog>
 #include <string>
 
-#include "register/RegisterFile.h"
+#include "register/Register.h"
 
 class QLabel;
 class QPushButton;
@@ -21,8 +21,8 @@ class RegisterEditor : public QDialog {
   Q_OBJECT
 
  public:
-  // registerPath: the register file; entry: the dialog that adds and modifies a person.
-  RegisterEditor(Desktop& desktop, std::string registerPath, PersonEntryDialog& entry);
+  // persons: the register it edits; entry: the dialog that adds and modifies a person.
+  RegisterEditor(Desktop& desktop, Register& persons, PersonEntryDialog& entry);
   ~RegisterEditor() override;
 
   // Creation step: loads the register file. A load error is thrown once the list, the grid
@@ -33,13 +33,14 @@ class RegisterEditor : public QDialog {
   void modifyPerson();
   void deletePerson();
   void sortRegister();
-  // The save question when the list changed; true when the editor may close.
+  // The save question when the register changed, and the question of a register another
+  // program changed meanwhile; true when the editor may close.
   bool askToSave();
 
-  const RegisterList& list() const { return list_; }
-  bool isModified() const { return list_.modified; }
-  int personCount() const { return list_.PersonCount(); }
-  const std::string& registerPath() const { return registerPath_; }
+  const std::vector<Person>& persons() const { return register_.persons(); }
+  bool isModified() const { return register_.modified(); }
+  int personCount() const { return register_.size(); }
+  const std::string& registerPath() const { return register_.path(); }
 
   // Every way of closing (OK, Enter, Escape, the close box) goes through the save question.
   void done(int result) override;
@@ -52,14 +53,12 @@ class RegisterEditor : public QDialog {
   void showRowNumber(int row);
   // The entry dialog's date, with year in place of its year field.
   std::string enteredDate(int year) const;
-  // The year of the entry dialog as Add reads it: one or two characters are a year of the
-  // 1900s. A rule of dates, not of this dialog: it moves to the date layer once that has it.
-  static int yearOfThe1900s(const QString& yearText);
+  // Saves, asking first when another program changed the file; false when the user cancels.
+  bool save();
 
   Desktop& desktop_;
-  std::string registerPath_;
+  Register& register_;
   PersonEntryDialog& entry_;
-  RegisterList list_;
   RegisterModel* model_;
   RegisterGrid* grid_;
   QLabel* rowNumber_;

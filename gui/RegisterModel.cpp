@@ -17,11 +17,28 @@ std::string TextToCell(const QString& text) {
   return Utf8ToCp1252(text.toUtf8().toStdString());
 }
 
-RegisterModel::RegisterModel(RegisterList* list, QObject* parent)
-    : QAbstractTableModel(parent), list_(list) {}
+namespace {
+
+// Ends what a begin started, whether the change in between went through or threw.
+template <typename End>
+class Finally {
+ public:
+  explicit Finally(End end) : end_(end) {}
+  ~Finally() { end_(); }
+  Finally(const Finally&) = delete;
+  Finally& operator=(const Finally&) = delete;
+
+ private:
+  End end_;
+};
+
+}  // namespace
+
+RegisterModel::RegisterModel(const std::vector<Person>* persons, QObject* parent)
+    : QAbstractTableModel(parent), persons_(persons) {}
 
 int RegisterModel::rowCount(const QModelIndex& parent) const {
-  return parent.isValid() ? 0 : list_->PersonCount();
+  return parent.isValid() ? 0 : static_cast<int>(persons_->size());
 }
 
 int RegisterModel::columnCount(const QModelIndex& parent) const {
@@ -29,8 +46,10 @@ int RegisterModel::columnCount(const QModelIndex& parent) const {
 }
 
 QVariant RegisterModel::data(const QModelIndex& index, int role) const {
-  if (role != Qt::DisplayRole || !index.isValid() || index.row() >= list_->PersonCount()) return {};
-  const Person& person = list_->persons[static_cast<size_t>(index.row())];
+  if (role != Qt::DisplayRole || !index.isValid() ||
+      index.row() >= static_cast<int>(persons_->size()))
+    return {};
+  const Person& person = (*persons_)[static_cast<size_t>(index.row())];
   return CellToText(index.column() == 0 ? person.name : person.date);
 }
 
@@ -47,26 +66,25 @@ Qt::ItemFlags RegisterModel::flags(const QModelIndex& index) const {
 
 void RegisterModel::reset(const std::function<void()>& change) {
   beginResetModel();
+  const Finally end([this] { endResetModel(); });
   if (change) change();
-  endResetModel();
 }
 
-void RegisterModel::appendPerson(Person person) {
-  const int row = list_->PersonCount();
+void RegisterModel::appendPerson(const std::function<void()>& append) {
+  const int row = static_cast<int>(persons_->size());
   beginInsertRows({}, row, row);
-  list_->persons.push_back(std::move(person));
-  endInsertRows();
+  const Finally end([this] { endInsertRows(); });
+  append();
 }
 
-void RegisterModel::setPerson(int gridRow, Person person) {
-  list_->persons.at(static_cast<size_t>(gridRow - 1)) = std::move(person);
+void RegisterModel::personChanged(int gridRow) {
   emit dataChanged(index(gridRow - 1, 0), index(gridRow - 1, 1));
 }
 
 void RegisterModel::removePerson(int gridRow, const std::function<void()>& remove) {
   beginRemoveRows({}, gridRow - 1, gridRow - 1);
+  const Finally end([this] { endRemoveRows(); });
   remove();
-  endRemoveRows();
 }
 
 }  // namespace vorel

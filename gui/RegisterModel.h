@@ -6,6 +6,8 @@
 
 #include "register/RegisterFile.h"
 
+#include <vector>
+
 namespace vorel {
 
 // Register cells hold Windows-1252 bytes; these are the only conversions the windows use.
@@ -16,8 +18,9 @@ class RegisterModel : public QAbstractTableModel {
   Q_OBJECT
 
  public:
-  // The list stays owned by the caller; whoever changes it tells the model.
-  explicit RegisterModel(RegisterList* list, QObject* parent = nullptr);
+  // The persons stay owned by the caller; whoever changes them tells the model, through the
+  // functions below.
+  explicit RegisterModel(const std::vector<Person>* persons, QObject* parent = nullptr);
 
   int rowCount(const QModelIndex& parent = {}) const override;
   int columnCount(const QModelIndex& parent = {}) const override;
@@ -25,16 +28,18 @@ class RegisterModel : public QAbstractTableModel {
   QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
   Qt::ItemFlags flags(const QModelIndex& index) const override;
 
-  // The list changes through these, so the views hear of it. change may rework the whole
-  // list (load, sort, copy).
+  // The persons change inside these, so the views hear of it; a change that throws still
+  // leaves the views in step. change may rework every person (load, sort, copy, merge).
   void reset(const std::function<void()>& change = {});
-  void appendPerson(Person person);
-  void setPerson(int gridRow, Person person);
+  // append adds one person at the end.
+  void appendPerson(const std::function<void()>& append);
+  // The person of grid row gridRow was replaced.
+  void personChanged(int gridRow);
   // remove takes grid row gridRow out of the list, the rows after it moving up.
   void removePerson(int gridRow, const std::function<void()>& remove);
 
  private:
-  RegisterList* list_;
+  const std::vector<Person>* persons_;
 };
 
 }  // namespace vorel

@@ -21,6 +21,7 @@
 #include "base/Error.h"
 #include "base/FileIO.h"
 #include "base/ProfileFile.h"
+#include "document/LongParagraphs.h"
 #include "document/PlainText.h"
 #include "document/Rtf.h"
 #include "gui/BusyCursor.h"
@@ -167,7 +168,10 @@ ReportWindow::ReportWindow(Desktop& desktop, std::string settingsPath)
   move(Qt::CTRL | Qt::Key_Tab, true);
   move(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab, false);
   move(Qt::CTRL | Qt::Key_Backtab, false);
-  InstallHelpKey(*this, desktop_);
+  // F1 opens the help page of what the window shows.
+  auto* help = new QShortcut(QKeySequence(Qt::Key_F1), this);
+  help->setContext(Qt::WindowShortcut);
+  connect(help, &QShortcut::activated, this, [this] { desktop_.showHelp(helpTopic_); });
 }
 
 void ReportWindow::resizeEvent(QResizeEvent* event) {
@@ -197,7 +201,8 @@ RichDocument ReportWindow::content() const {
   return SaveDocument(*reportEdit_->document());
 }
 
-void ReportWindow::showReport(const Report& report) {
+void ReportWindow::showReport(const Report& report, HelpTopic helpTopic) {
+  helpTopic_ = helpTopic;
   setWindowTitle(QString::fromStdString(report.caption));
   LoadDocument(report.document, *reportEdit_->document());
   QTextCursor cursor = reportEdit_->textCursor();
@@ -263,26 +268,33 @@ void ReportWindow::openReport() {
   lastOpened_ = *chosen;
   fileName_ = chosen->toStdString();
   setWindowTitle(FilePart(fileName_));
-  loadFile(fileName_);
+  const bool cut = loadFile(fileName_);
+  helpTopic_ = HelpTopic::Main;
   reportEdit_->document()->setModified(false);
   show();
   raise();
   activateWindow();
+  if (cut)
+    desktop_.showWarning(
+        QStringLiteral("Les paragraphes de plus de 10 000 caractères ont été coupés."));
 }
 
-void ReportWindow::loadFile(const std::string& path) {
-  std::string bytes;
-  ReadFileContents(path, bytes, kMaxReportFileSize);
+bool ReportWindow::loadFile(const std::string& path) {
+  const std::string bytes = ReadFile(path, kMaxReportFileSize).Get().bytes;
   BusyCursor busy;
   std::optional<RichDocument> document = ReadRtf(bytes);
   if (!document) {
     CharFormat base;  // the window's own font
     document = ReadPlainText(bytes, base);
   }
+  // A paragraph of hundreds of thousands of characters would hold the window for minutes: the
+  // text is all there, in shorter paragraphs.
+  const bool cut = SplitLongParagraphs(*document);
   LoadDocument(*document, *reportEdit_->document());
   QTextCursor cursor = reportEdit_->textCursor();
   cursor.movePosition(QTextCursor::Start);
   reportEdit_->setTextCursor(cursor);
+  return cut;
 }
 
 int ReportWindow::printCopies(QPrinter& printer, int copies) {

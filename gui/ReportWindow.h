@@ -5,6 +5,8 @@
 #include <QWidget>
 #include <string>
 
+#include "gui/HelpTopic.h"
+
 class QFrame;
 class QPrinter;
 class QTextEdit;
@@ -27,7 +29,9 @@ class ReportWindow : public QWidget {
 
   // What the composition does with the window: caption, content, caret at the start, no file
   // name, shown in front. The report counts as unsaved.
-  void showReport(const Report& report);
+  // helpTopic: what F1 opens while the window shows it (the thème's and the two-person
+  // report's own pages; the program's for the others).
+  void showReport(const Report& report, HelpTopic helpTopic = HelpTopic::Main);
 
   void saveReport();
   void openReport();
@@ -53,9 +57,11 @@ class ReportWindow : public QWidget {
   // The save question; true when the pending action goes on.
   bool askToSave();
   void layOutChildren();
-  void loadFile(const std::string& path);
+  // True when long paragraphs had to be cut.
+  bool loadFile(const std::string& path);
 
   Desktop& desktop_;
+  HelpTopic helpTopic_ = HelpTopic::Main;
   std::string settingsPath_;
   QFrame* toolbar_;
   QTextEdit* reportEdit_;

@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "base/Error.h"
+#include "base/IntegerText.h"
 
 namespace vorel {
 namespace {
@@ -64,6 +65,11 @@ Date TextToDate(std::string_view text) {
   if (!TryTextToDate(text, date))
     throw Error(FormatMessage("'%s' n'est pas une date correcte", text));
   return date;
+}
+
+int YearOfTypedDate(std::string_view yearText) {
+  const int year = TextToInteger(yearText).value_or(0);
+  return yearText.size() < 3 ? year + 1900 : year;
 }
 
 }  // namespace vorel

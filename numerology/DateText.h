@@ -27,6 +27,11 @@ std::string DateToText(const Date& date);
 // are allowed). Throws Error "'%s' n'est pas une date correcte" otherwise.
 Date TextToDate(std::string_view text);
 
+// The year of a date as typed in a year field when a person is added: one or two characters
+// are a year of the 1900s ("62" gives 1962, "5" gives 1905), three or more the year as written
+// ("962", "0062" gives 62). Text that is not an integer counts as 0 ("" gives 1900).
+int YearOfTypedDate(std::string_view yearText);
+
 // Nothing thrown: false when the text is not a valid date.
 bool TryTextToDate(std::string_view text, Date& date);
 

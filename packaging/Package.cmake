@@ -72,7 +72,7 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://vorel.example/)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS fonts-liberation2)
-# The toolkit's own dialogs (printing, files, standard buttons) in French: qtbase_fr.qm; the
-# program native on a Wayland desktop, rather than through XWayland.
+# The toolkit's own dialogs (printing, files, standard buttons) in French: qtbase_fr.qm; and
+# native windows on a Wayland desktop, rather than through XWayland.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n, qt6-wayland")
 include(CPack)

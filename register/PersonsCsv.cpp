@@ -186,39 +186,36 @@ std::string RegisterDate(std::string_view field, size_t line) {
   return DateToText(date);
 }
 
+// Undoes CsvField's defence: "'=…" was written for "=…".
+std::string_view Unprotected(std::string_view field) {
+  if (field.size() >= 2 && field[0] == '\'' &&
+      std::string_view("=+-@\t\r").find(field[1]) != std::string_view::npos)
+    field.remove_prefix(1);
+  return field;
+}
+
 Person PersonOfRow(const Row& row) {
-  if (IsBlank(row.name)) throw RowError(row.line, "le nom manque");
+  const std::string_view rowName = Unprotected(Trimmed(row.name));
+  const std::string_view rowDate = Unprotected(Trimmed(row.date));
+  if (IsBlank(rowName)) throw RowError(row.line, "le nom manque");
   if (row.fieldCount < 2 || IsBlank(row.date))
     throw RowError(row.line, "la date de naissance manque");
   if (!row.extra.empty())
     throw RowError(row.line, "le champ " + Shown(row.extra) +
                                  " est en trop ; seuls le nom et la date de naissance sont "
                                  "attendus");
-  std::string name = NormalisePersonName(row.name);
+  std::string name = NormalisePersonName(rowName);
   if (name.empty())
-    throw RowError(row.line, "le nom " + Shown(row.name) + " ne contient aucune lettre");
+    throw RowError(row.line, "le nom " + Shown(rowName) + " ne contient aucune lettre");
   if (name.size() > kNameCapacity)
     throw RowError(row.line, "le nom a plus de " + std::to_string(kNameCapacity) + " caractères");
-  return Person{std::move(name), RegisterDate(row.date, row.line)};
+  return Person{std::move(name), RegisterDate(rowDate, row.line)};
 }
 
 bool IsHeader(const Row& row) {
   return row.fieldCount >= 2 && !IsBlank(row.date) &&
          std::none_of(row.date.begin(), row.date.end(),
                       [](char c) { return c >= '0' && c <= '9'; });
-}
-
-void AppendField(std::string& out, std::string_view field) {
-  if (field.find_first_of(";\"\r\n") == std::string_view::npos) {
-    out += field;
-    return;
-  }
-  out += '"';
-  for (const char c : field) {
-    if (c == '"') out += '"';
-    out += c;
-  }
-  out += '"';
 }
 
 }  // namespace
@@ -257,12 +254,38 @@ std::string WritePersonsCsv(const std::vector<Person>& persons) {
   out += kHeader;
   out += "\r\n";
   for (const Person& person : persons) {
-    AppendField(out, Cp1252ToUtf8(person.name));
+    out += CsvField(PrintableName(person.name), ';');
     out += ';';
-    AppendField(out, Cp1252ToUtf8(person.date));
+    out += CsvField(Cp1252ToUtf8(person.date), ';');
     out += "\r\n";
   }
   return out;
+}
+
+std::string CsvField(std::string_view text, char separator) {
+  std::string field;
+  if (!text.empty() && std::string_view("=+-@\t\r").find(text.front()) != std::string_view::npos)
+    field += '\'';
+  field += text;
+  if (field.find_first_of(std::string{separator, '"', '\r', '\n'}) == std::string::npos)
+    return field;
+  std::string quoted = "\"";
+  for (const char c : field) {
+    if (c == '"') quoted += '"';
+    quoted += c;
+  }
+  return quoted + "\"";
+}
+
+std::string PrintableName(std::string_view name) {
+  std::string text;
+  for (const unsigned char byte : name) {
+    const char32_t c = Cp1252ToUnicode(byte);
+    // C0 and C1 controls, and delete.
+    if (c < 0x20 || (c >= 0x7F && c < 0xA0)) continue;
+    AppendUtf8(text, c);
+  }
+  return text;
 }
 
 }  // namespace vorel

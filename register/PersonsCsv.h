@@ -30,8 +30,8 @@ inline constexpr size_t kMaxPersonsCsvBytes = size_t{64} << 20;
 std::vector<Person> ParsePersonsCsv(std::string_view bytes);
 
 // UTF-8 with a byte order mark and CR LF line ends, a header row "nom;date de naissance",
-// then one "name;date" row per person; a field is quoted only when it holds ";", '"', CR or
-// LF. Names and dates are the register's Windows-1252 bytes, converted.
+// then one "name;date" row per person; each field as CsvField writes it. Names are the
+// register's Windows-1252 bytes, converted, without control characters (PrintableName).
 //
 // Reading this text back gives the same persons, hence the same register file, when every
 // name already follows the name rule and every date is a valid "dd/mm/yyyy" (as the person
@@ -40,5 +40,15 @@ std::vector<Person> ParsePersonsCsv(std::string_view bytes);
 // "1/2/1990" as "01/02/1990"; and the reading refuses the whole text when a name holds no
 // letter, would pass 255 characters once spelled out (Æ → AE), or a date is empty or invalid.
 std::string WritePersonsCsv(const std::vector<Person>& persons);
+
+// A field of a CSV row: quoted when it holds the separator, '"', CR or LF. A field that
+// begins with "=", "+", "-", "@", a tab or a CR, which a spreadsheet would take for a formula
+// and run, gets a leading "'", as spreadsheets themselves write such text; the reading above
+// takes that "'" away again.
+std::string CsvField(std::string_view text, char separator);
+
+// A register name as UTF-8 text for a file or a file name: control characters, which a name
+// typed in the program never holds, are left out.
+std::string PrintableName(std::string_view name);
 
 }  // namespace vorel

@@ -1,48 +1,29 @@
-// Register list operations and the VOREL.DAT file.
+// The VOREL.DAT file.
 #include "register/RegisterFile.h"
-
-#include <sys/stat.h>
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdint>
 #include <cstring>
 #include <numeric>
 
 #include "base/Error.h"
 #include "base/FileIO.h"
+#include "base/FileMessages.h"
 
 namespace vorel {
 namespace {
 
 constexpr size_t kChunkRecords = 4096;
 
+void EncodeRecords(const std::vector<Person>& persons, size_t begin, size_t end, std::string& out) {
+  const size_t start = out.size();
+  out.resize(start + (end - begin) * kRecordSize);
+  auto* record = reinterpret_cast<unsigned char*>(out.data() + start);
+  for (size_t i = begin; i < end; ++i, record += kRecordSize) EncodeRecord(persons[i], record);
+}
+
 }  // namespace
-
-std::string IoErrorText(int errorCode) {
-  switch (errorCode) {
-    case ENOENT:
-    case ENOTDIR:
-      return "Fichier introuvable";
-    case ENAMETOOLONG:
-    case EINVAL:
-    case EILSEQ:
-      return "Nom de fichier incorrect";
-    case EMFILE:
-    case ENFILE:
-      return "Trop de fichiers ouverts";
-    case EACCES:
-    case EPERM:
-    case EROFS:
-      return "Accès au fichier refusé";
-    default:
-      return FormatMessage("Erreur E/S %d", std::to_string(errorCode));
-  }
-}
-
-void PutSamplePerson(RegisterList& list) {
-  if (list.persons.size() == 1 && list.persons[0].date.empty())
-    list.persons[0] = Person{kSampleName, kSampleDate};
-}
 
 void EncodeRecord(const Person& person, unsigned char* record) {
   std::memset(record, 0, kRecordSize);
@@ -62,98 +43,84 @@ Person DecodeRecord(const unsigned char* record) {
                 std::string(reinterpret_cast<const char*>(record + 257), dateLength)};
 }
 
-void ReadRegister(std::string_view bytes, RegisterList& list) {
-  list.persons.clear();
-  std::optional<std::string> error;
+Result<std::vector<Person>> ReadRegister(std::string_view bytes) {
+  Result<std::vector<Person>> result;
   size_t whole = bytes.size() / kRecordSize;
   if (whole > kMaxPersons) {
     whole = kMaxPersons;
-    error = IoErrorText(EFBIG);
+    result.error.emplace(SystemErrorText(EFBIG));
   } else if (bytes.size() % kRecordSize != 0) {
-    error = "Lecture au-delà de la fin de fichier";
+    result.error.emplace(FileMessageText(FileMessage::ReadPastEnd));
   }
-  list.persons.reserve(std::max<size_t>(whole, 1));
+  result.value.reserve(whole);
   const auto* records = reinterpret_cast<const unsigned char*>(bytes.data());
   for (size_t i = 0; i < whole; ++i)
-    list.persons.push_back(DecodeRecord(records + i * kRecordSize));
-  if (list.persons.empty()) list.persons.push_back(Person{});
-  PutSamplePerson(list);
-  list.modified = false;
-  if (error) throw Error(*error);
+    result.value.push_back(DecodeRecord(records + i * kRecordSize));
+  return result;
 }
 
-namespace {
-
-void EncodeRecords(const RegisterList& list, size_t begin, size_t end, std::string& out) {
-  const size_t start = out.size();
-  out.resize(start + (end - begin) * kRecordSize);
-  auto* record = reinterpret_cast<unsigned char*>(out.data() + start);
-  for (size_t i = begin; i < end; ++i, record += kRecordSize) EncodeRecord(list.persons[i], record);
-}
-
-}  // namespace
-
-std::string WriteRegister(const RegisterList& list) {
+std::string WriteRegister(const std::vector<Person>& persons) {
   std::string bytes;
-  EncodeRecords(list, 0, list.persons.size(), bytes);
+  EncodeRecords(persons, 0, persons.size(), bytes);
   return bytes;
 }
 
-void LoadRegister(const std::string& path, RegisterList& list) {
-  struct stat info {};
-  if (::stat(path.c_str(), &info) != 0 && errno == ENOENT) return ReadRegister({}, list);
+Result<RegisterFileContents> LoadRegisterFile(const std::string& path) {
+  Result<RegisterFileContents> result;
+  sys::FileInfo info;
+  if (!sys::Stat(path, info) && errno == ENOENT) return result;
+  result.value.found = true;
   // Read only: a register on a read-only medium or without write rights still loads.
-  std::string bytes;
-  std::optional<std::string> error;
-  try {
-    ReadFileContents(path, bytes, kMaxPersons * kRecordSize);
-  } catch (const FileError& e) {
-    error = IoErrorText(e.systemError());
+  Result<FileContents, FileError> file = ReadFile(path, kMaxPersons * kRecordSize);
+  std::string& bytes = file.value.bytes;
+  if (file.error) {
+    result.error.emplace(SystemErrorText(file.error->systemError()));
     // After an error, the whole records read before it are kept.
     bytes.resize(bytes.size() - bytes.size() % kRecordSize);
   }
-  ReadRegister(bytes, list);
-  if (error) throw Error(*error);
+  result.value.identity = file.value.identity;
+  Result<std::vector<Person>> records = ReadRegister(bytes);
+  result.value.persons = std::move(records.value);
+  if (!result.error) result.error = std::move(records.error);
+  return result;
 }
 
-void SaveRegister(const std::string& path, RegisterList& list, SaveOptions options) {
+sys::FileIdentity SaveRegisterFile(const std::string& path, const std::vector<Person>& persons) {
+  SaveOptions options;
   options.createFolders = true;
   // Records go out a chunk at a time, so a large register needs no copy of itself in memory.
   try {
-    ReplaceFile(
+    return ReplaceFile(
         path,
-        [&list](const FileWriter& write) {
+        [&persons](const FileWriter& write) {
           std::string buffer;
           buffer.reserve(kChunkRecords * kRecordSize);
-          for (size_t begin = 0; begin < list.persons.size(); begin += kChunkRecords) {
+          for (size_t begin = 0; begin < persons.size(); begin += kChunkRecords) {
             buffer.clear();
-            EncodeRecords(list, begin, std::min(begin + kChunkRecords, list.persons.size()),
-                          buffer);
+            EncodeRecords(persons, begin, std::min(begin + kChunkRecords, persons.size()), buffer);
             if (!write(buffer)) return false;
           }
           return true;
         },
         options);
   } catch (const FileError&) {
-    throw Error(FormatMessage("Impossible d'écrire dans %s", path));
+    throw Error(FileMessageText(FileMessage::CannotWrite, path));
   }
-  list.modified = false;
 }
 
-void SortRegister(RegisterList& list) {
-  list.modified = true;
-  const size_t n = list.persons.size();
+void SortPersons(std::vector<Person>& persons) {
+  const size_t n = persons.size();
   if (n < 2) return;
   // The exchanges only ever compare names, so they run on ranks: equal names get equal
   // ranks and the procedure moves them exactly as it would move the names.
   std::vector<size_t> byName(n);
   std::iota(byName.begin(), byName.end(), 0);
   std::stable_sort(byName.begin(), byName.end(),
-                   [&](size_t a, size_t b) { return list.persons[a].name < list.persons[b].name; });
+                   [&](size_t a, size_t b) { return persons[a].name < persons[b].name; });
   std::vector<std::uint32_t> rank(n);
   std::uint32_t current = 0;
   for (size_t i = 0; i < n; ++i) {
-    if (i > 0 && list.persons[byName[i - 1]].name != list.persons[byName[i]].name) ++current;
+    if (i > 0 && persons[byName[i - 1]].name != persons[byName[i]].name) ++current;
     rank[byName[i]] = current;
   }
   std::vector<size_t> order(n);
@@ -177,26 +144,8 @@ void SortRegister(RegisterList& list) {
 
   std::vector<Person> sorted;
   sorted.reserve(n);
-  for (size_t index : order) sorted.push_back(std::move(list.persons[index]));
-  list.persons = std::move(sorted);
-}
-
-void DeleteRows(RegisterList& list, int top, int bottom) {
-  const int count = list.PersonCount();
-  top = std::max(top, 1);
-  bottom = std::min(bottom, count);
-  if (top <= bottom) {
-    const int n = bottom - top + 1;
-    // Rows after the block move up by n.
-    for (int c = bottom + 1; c <= count; ++c) list.persons[c - 1 - n] = list.persons[c - 1];
-    // The last n rows are emptied; a row goes only while two person rows remain.
-    for (int i = 0; i < n; ++i) {
-      list.persons.back() = Person{};
-      if (list.persons.size() > 1) list.persons.pop_back();
-    }
-  }
-  PutSamplePerson(list);
-  list.modified = true;
+  for (size_t index : order) sorted.push_back(std::move(persons[index]));
+  persons = std::move(sorted);
 }
 
 }  // namespace vorel

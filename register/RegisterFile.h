@@ -1,23 +1,20 @@
-// The register of persons: the list the register editor holds, and its file VOREL.DAT of
-// fixed 267-byte records. Cells keep the file's single-byte (Windows-1252) text untouched.
+// The register file VOREL.DAT: fixed 267-byte records, no header. Cells keep the file's
+// single-byte (Windows-1252) text untouched.
 #pragma once
 
 #include <cstddef>
-#include <cstdint>
-#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
-#include "base/FileIO.h"
+#include "base/Result.h"
+#include "base/SystemFiles.h"
 
 namespace vorel {
 
 inline constexpr const char* kRegisterFileName = "VOREL.DAT";
 inline constexpr const char* kNameHeading = "Nom et prénom(s)";  // UTF-8
 inline constexpr const char* kDateHeading = "Date de naissance";
-inline constexpr const char* kSampleName = "MARTIN PAUL HENRI";
-inline constexpr const char* kSampleDate = "14/03/1962";
 
 inline constexpr int kRecordSize = 267;
 inline constexpr int kNameCapacity = 255;
@@ -30,18 +27,8 @@ struct Person {
   std::string name;  // Windows-1252 bytes
   std::string date;  // "dd/mm/yyyy"
   bool operator==(const Person&) const = default;
+  auto operator<=>(const Person&) const = default;
 };
-
-// Rows 1..N of the grid are persons[0..N-1]; the heading row 0 is not stored. Never empty
-// once loaded: a register without persons holds the sample person.
-struct RegisterList {
-  std::vector<Person> persons;
-  bool modified = false;
-  int PersonCount() const { return static_cast<int>(persons.size()); }
-};
-
-// When the list holds one person whose date is empty, that person becomes the sample person.
-void PutSamplePerson(RegisterList& list);
 
 // One record, byte for byte: name length, 255 name bytes, date length, 10 date bytes; the
 // fields cut to their capacity, zero filler.
@@ -49,35 +36,33 @@ void EncodeRecord(const Person& person, unsigned char* record);
 // Never reads outside the record; a length byte above its capacity is held to it.
 Person DecodeRecord(const unsigned char* record);
 
-// Fills the list from the bytes of a register file (the list is emptied first). No bytes
-// give the sample person. An incomplete last record keeps the whole records before it, then
-// throws Error "Lecture au-delà de la fin de fichier". Either way the list ends with at least
-// one person, sample rule applied, modified cleared.
-void ReadRegister(std::string_view bytes, RegisterList& list);
+// The persons of a register file's bytes, one per whole record. An incomplete last record
+// keeps the whole records before it, with the error "Lecture au-delà de la fin de fichier".
+Result<std::vector<Person>> ReadRegister(std::string_view bytes);
 
-// The bytes of the register file for the list: one record per person.
-std::string WriteRegister(const RegisterList& list);
+// The bytes of the register file: one record per person.
+std::string WriteRegister(const std::vector<Person>& persons);
 
-// ReadRegister on the file at path. A missing file gives the sample person; a pipe, a device
-// or a folder is refused at once as a file that cannot be opened. On an error the whole
-// records read before it are kept, then Error is thrown with the error's French text.
-void LoadRegister(const std::string& path, RegisterList& list);
+struct RegisterFileContents {
+  std::vector<Person> persons;
+  // Of the file read; all zero when there was none.
+  sys::FileIdentity identity;
+  bool found = false;  // false for a missing file, which holds no one
+};
 
-// Saves every person to the file at path through the careful save (base/FileIO.h), making
-// its folder when missing: a failure leaves the old file whole. Clears modified on success;
-// throws Error "Impossible d'écrire dans %s" (with path) on failure, modified unchanged.
-void SaveRegister(const std::string& path, RegisterList& list, SaveOptions options = {});
+// ReadRegister on the file at path, after what a killed save of it left was finished. A
+// missing file holds no one and is no error; a pipe, a device or a folder is refused at once
+// ("Accès au fichier refusé"). On a read error, the whole records read before it are kept
+// with the error, in the register's wording.
+Result<RegisterFileContents> LoadRegisterFile(const std::string& path);
+
+// Saves the persons to the file at path through the careful save (base/FileIO.h), making its
+// folder when missing: a failure leaves the old file whole. Returns the identity of the file
+// written; throws Error "Impossible d'écrire dans %s" (with path) on failure.
+sys::FileIdentity SaveRegisterFile(const std::string& path, const std::vector<Person>& persons);
 
 // The register's sort: a diminishing-gap exchange sort on the names, byte-wise on unsigned
-// codes. Equal names end in the order this exact procedure gives. Marks the list modified.
-void SortRegister(RegisterList& list);
-
-// Removes rows top..bottom (grid rows, 1-based) the editor's way: the rows after them move
-// up, the list never drops below one person row (an emptied row stays), then the sample
-// rule. Marks the list modified.
-void DeleteRows(RegisterList& list, int top, int bottom);
-
-// The French text of a system error code, as the register's load reports it.
-std::string IoErrorText(int errorCode);
+// codes. Equal names end in the order this exact procedure gives.
+void SortPersons(std::vector<Person>& persons);
 
 }  // namespace vorel

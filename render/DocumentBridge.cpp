@@ -62,6 +62,17 @@ QTextCharFormat ToQt(const CharFormat& f) {
   q.setFontItalic(f.italic);
   q.setFontUnderline(f.underline);
   q.setForeground(QColor(f.color.red, f.color.green, f.color.blue));
+  q.setFontStrikeOut(f.strike);
+  switch (f.script) {
+    case Script::Normal:
+      break;
+    case Script::Super:
+      q.setVerticalAlignment(QTextCharFormat::AlignSuperScript);
+      break;
+    case Script::Sub:
+      q.setVerticalAlignment(QTextCharFormat::AlignSubScript);
+      break;
+  }
   return q;
 }
 
@@ -125,6 +136,11 @@ CharFormat FromQt(const QTextCharFormat& q, const QFont& base) {
   f.bold = q.hasProperty(QTextFormat::FontWeight) ? q.fontWeight() >= QFont::DemiBold : base.bold();
   f.italic = q.fontItalic();
   f.underline = q.fontUnderline();
+  f.strike = q.fontStrikeOut();
+  if (q.verticalAlignment() == QTextCharFormat::AlignSuperScript)
+    f.script = Script::Super;
+  else if (q.verticalAlignment() == QTextCharFormat::AlignSubScript)
+    f.script = Script::Sub;
   if (q.hasProperty(QTextFormat::ForegroundBrush)) {
     const QColor c = q.foreground().color();
     f.color = Color{static_cast<std::uint8_t>(c.red()), static_cast<std::uint8_t>(c.green()),

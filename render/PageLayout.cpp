@@ -8,6 +8,7 @@
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextFrame>
+#include <QTextLayout>
 
 namespace vorel {
 
@@ -37,6 +38,31 @@ std::unique_ptr<QTextDocument> LayOutForDevice(const QTextDocument& source, QPai
   return doc;
 }
 
+namespace {
+
+// The lines whose top lies on the page. The layout keeps every line on one page; but drawn
+// through QTextDocument::drawContents, a paragraph that runs onto the next page also draws
+// its line just above each page's clip, and a line starting right at a page's end below it:
+// hidden by the clip, they stay in a PDF's text, read twice by whoever copies or searches it.
+void DrawPage(const QTextDocument& doc, QPainter& painter, const QRectF& page) {
+  painter.setClipRect(page);
+  QAbstractTextDocumentLayout* layout = doc.documentLayout();
+  for (QTextBlock block = doc.begin(); block.isValid(); block = block.next()) {
+    const QRectF box = layout->blockBoundingRect(block);
+    if (box.bottom() < page.top() || box.top() >= page.bottom()) continue;
+    const QTextLayout* lines = block.layout();
+    const QPointF origin = lines->position();
+    for (int i = 0; i < lines->lineCount(); ++i) {
+      const QTextLine line = lines->lineAt(i);
+      const double top = origin.y() + line.y();
+      // Half a pixel either way for the rounding of the page breaks.
+      if (top >= page.top() - 0.5 && top < page.bottom() - 0.5) line.draw(&painter, origin);
+    }
+  }
+}
+
+}  // namespace
+
 int PaintPages(const QTextDocument& source, QPagedPaintDevice& device, QPainter& painter,
                int copies) {
   const std::unique_ptr<QTextDocument> doc = LayOutForDevice(source, device);
@@ -48,7 +74,7 @@ int PaintPages(const QTextDocument& source, QPagedPaintDevice& device, QPainter&
       if (painted > 0) device.newPage();
       painter.save();
       painter.translate(0, -p * page.height());
-      doc->drawContents(&painter, page.translated(0, p * page.height()));
+      DrawPage(*doc, painter, page.translated(0, p * page.height()));
       painter.restore();
       ++painted;
     }

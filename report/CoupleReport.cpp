@@ -29,9 +29,11 @@ struct Side {
   Reckoning years[2];  // the year studied and the next
 };
 
-Side MakeSide(const CouplePerson& person, const Date& birth, int year) {
+// A register row may hold no name at all; the report still needs a way to say whom it means.
+Side MakeSide(const CouplePerson& person, const Date& birth, int year, const char* unnamed) {
   Side s;
   s.name = Cp1252ToUtf8(person.name);
+  if (s.name.find_first_not_of(' ') == std::string::npos) s.name = unnamed;
   s.birth = birth;
   s.core = ComputeNumbers(person.name, birth);
   s.reckonings = ComputeReckonings(s.core, birth);
@@ -199,8 +201,8 @@ CoupleReport ComposeCouple(const CouplePerson& first, const CouplePerson& second
   report.births[0] = TextToDate(Cp1252ToUtf8(first.dateText));
   report.births[1] = TextToDate(Cp1252ToUtf8(second.dateText));
   CheckStudyYear(year);
-  const Side a = MakeSide(first, report.births[0], year);
-  const Side b = MakeSide(second, report.births[1], year);
+  const Side a = MakeSide(first, report.births[0], year, "La première personne");
+  const Side b = MakeSide(second, report.births[1], year, "La seconde personne");
   report.numbers = {a.core, b.core};
   report.caption = a.name + " et " + b.name;
 

@@ -187,19 +187,7 @@ class ThemeWriter {
     static const char* const kLabels[] = {"Première réalisation", "Deuxième réalisation",
                                           "Troisième réalisation", "Quatrième réalisation"};
     static const char* const kPlaces[] = {"première", "deuxième", "troisième", "quatrième"};
-    w_.SetTabs({kValueTab, kAgesTab});
-    std::vector<std::pair<int, std::string>> values;
-    for (int i = 0; i < 4; ++i) {
-      const LifePeriod& period = p.periods[i];
-      w_.Line(std::string(kLabels[i]) + "\u00A0:\t" + ReckoningText(period.number) + "\t" +
-              AgesText(period, birth_.year));
-      values.push_back({period.number.Value(), kPlaces[i]});
-    }
-    w_.SetTabs({});
-    w_.Line();
-    for (const Occurrence& o : Occurrences(values))
-      Entry("Réalisation " + Number(o.value) + " (" + ListText(o.places) + ")", ThemeText::Pinnacle,
-            o.value);
+    Periods(p.periods, kLabels, kPlaces, "Réalisation ", ThemeText::Pinnacle);
   }
 
   void Cycles() {
@@ -207,19 +195,26 @@ class ThemeWriter {
     static const char* const kLabels[] = {"Premier cycle (mois)", "Deuxième cycle (jour)",
                                           "Troisième cycle (année)"};
     static const char* const kPlaces[] = {"premier", "deuxième", "troisième"};
+    Periods(t_.cycles, kLabels, kPlaces, "Cycle ", ThemeText::Cycle);
+  }
+
+  // Periods of life, one line each with their ages and years, then the text of each value once,
+  // naming the periods it stands for.
+  template <size_t N>
+  void Periods(const std::array<LifePeriod, N>& periods, const char* const (&labels)[N],
+               const char* const (&places)[N], const std::string& name, ThemeText kind) {
     w_.SetTabs({kValueTab, kAgesTab});
     std::vector<std::pair<int, std::string>> values;
-    for (int i = 0; i < 3; ++i) {
-      const LifePeriod& period = t_.cycles[i];
-      w_.Line(std::string(kLabels[i]) + "\u00A0:\t" + ReckoningText(period.number) + "\t" +
+    for (size_t i = 0; i < N; ++i) {
+      const LifePeriod& period = periods[i];
+      w_.Line(std::string(labels[i]) + "\u00A0:\t" + ReckoningText(period.number) + "\t" +
               AgesText(period, birth_.year));
-      values.push_back({period.number.Value(), kPlaces[i]});
+      values.push_back({period.number.Value(), places[i]});
     }
     w_.SetTabs({});
     w_.Line();
     for (const Occurrence& o : Occurrences(values))
-      Entry("Cycle " + Number(o.value) + " (" + ListText(o.places) + ")", ThemeText::Cycle,
-            o.value);
+      Entry(name + Number(o.value) + " (" + ListText(o.places) + ")", kind, o.value);
   }
 
   void Years() {

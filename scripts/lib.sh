@@ -41,12 +41,15 @@ vorel_need_packages() {
   DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -q --no-install-recommends $missing
 }
 
-# Configures a build folder once; later runs only build what changed.
+# Configures a build folder once, and again only when the options asked for change; later
+# runs only build what changed.
 vorel_configure() {
   local dir="$1"
   shift
-  if [ ! -f "$dir/build.ninja" ]; then
+  local asked="$*"
+  if [ ! -f "$dir/build.ninja" ] || [ "$(cat "$dir/.vorel-options" 2>/dev/null)" != "$asked" ]; then
     cmake -S "$VOREL_ROOT" -B "$dir" -G Ninja "$@"
+    printf '%s' "$asked" > "$dir/.vorel-options"
   fi
 }
 

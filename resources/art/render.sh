@@ -12,7 +12,7 @@ one icon 256 256 icon
 one icon32 32 32 icon32
 one hand 32 32 hand
 # glyphs, at 1x and 2x
-for item in fichier:16 vorel:16 quitter:16 ok:16 annuler:16 \
+for item in fichier:16 vorel:16 theme:16 couple:16 quitter:16 ok:16 annuler:16 \
             enregistrer:18 imprimer:18 copier:18 \
             ouvrir:20 aide:20 apropos:20 ajouter:20 supprimer:20 modifier:20 trier:20; do
   n=${item%%:*}; s=${item##*:}

@@ -72,9 +72,8 @@ class StartupTest : public QObject {
   // runs: the main window's placement comes before the register, the report window's after.
   void aFailedStepIsShownAndTheStepsAfterItRun() {
     QTemporaryDir dir;
-    RegisterList list;
-    list.persons = {{"ABEL", "01/01/1970"}, {"BRUN", "02/02/1980"}};
-    SaveRegister(dir.filePath("VOREL.DAT").toStdString(), list);
+    SaveRegisterFile(dir.filePath("VOREL.DAT").toStdString(),
+                     {{"ABEL", "01/01/1970"}, {"BRUN", "02/02/1980"}});
     QFile cut(dir.filePath("VOREL.DAT"));
     QVERIFY(cut.open(QIODevice::Append));
     cut.write("0123456789");
@@ -145,9 +144,7 @@ class StartupTest : public QObject {
   // then the main window with the default cursor; no box on the way, on the real desktop.
   void sequenceShowsLogoThenSplashThenRunsTheMainLoop() {
     QTemporaryDir dir;
-    RegisterList list;
-    list.persons = {{"ABEL", "01/01/1970"}};
-    SaveRegister(dir.filePath("VOREL.DAT").toStdString(), list);
+    SaveRegisterFile(dir.filePath("VOREL.DAT").toStdString(), {{"ABEL", "01/01/1970"}});
     const QString bmp = dir.filePath("LOGICIEL.BMP");
     QImage picture(64, 48, QImage::Format_RGB32);
     picture.fill(Qt::darkBlue);

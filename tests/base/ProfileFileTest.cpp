@@ -113,6 +113,27 @@ TEST_F(ProfileFileTest, FailedWriteIsReportedWithTheFileName) {
   EXPECT_EQ(ini.ReadInteger("MainW", "x", 10), 10);
 }
 
+// A file that could not be read whole is never written back: what was not read would be lost,
+// and a value cut at the limit would be written cut.
+TEST_F(ProfileFileTest, AFileReadInPartIsNotWrittenBack) {
+  std::string big = "[Notes]\r\n";
+  while (big.size() < 1'500'000) big += "line=" + std::string(70, 'x') + "\r\n";
+  big += "[AnalWin]\r\ny=220\r\n";
+  Write(big);
+  ProfileFile ini(path_);
+  EXPECT_FALSE(ini.Update([](ProfileText& text) { text.WriteString("MainW", "x", "1"); }));
+  ini.WriteInteger("MainW", "y", 2);
+  ini.EraseSection("Notes");
+  EXPECT_EQ(Read(), big);
+  // Read whole, the same file takes every change of one update in one write.
+  Write("[AnalWin]\r\ny=220\r\n");
+  EXPECT_TRUE(ini.Update([](ProfileText& text) {
+    text.WriteString("MainW", "x", "1");
+    text.WriteString("AnalWin", "y", "221");
+  }));
+  EXPECT_EQ(Read(), "[AnalWin]\r\ny=221\r\n\r\n[MainW]\r\nx=1\r\n");
+}
+
 TEST_F(ProfileFileTest, CreatesTheConfigurationFolder) {
   const std::string nested = (dir_ / "a" / "b" / "vorel.ini").string();
   ProfileFile ini(nested);

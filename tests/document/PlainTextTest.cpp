@@ -61,5 +61,19 @@ TEST(PlainText, MakesOneParagraphPerLine) {
   }
 }
 
+// As the RTF reader: a file of line ends must not become millions of paragraphs.
+TEST(PlainText, BoundsParagraphsButKeepsTheText) {
+  std::string bytes;
+  std::string text;
+  for (int i = 0; i < 600'000; ++i) {
+    bytes += i % 2 ? "ab\r\n" : "cd\r";
+    text += i % 2 ? "ab\n" : "cd\n";
+  }
+  text.pop_back();
+  const RichDocument document = ReadPlainText(bytes, CharFormat{});
+  EXPECT_EQ(document.paragraphs.size(), 500'000u);
+  EXPECT_TRUE(document.PlainText() == text);  // no diff of a megabyte on failure
+}
+
 }  // namespace
 }  // namespace vorel

@@ -136,6 +136,36 @@ TEST(RtfOracle, PandocReadsTextParagraphsAndEmphasis) {
   EXPECT_EQ(NativeSpans(tree, "Underline"), std::vector<std::string>{"souligné"});
 }
 
+// Strike-through, superscript and subscript, each ended inside the paragraph.
+RichDocument MarksDocument() {
+  const CharFormat plain;
+  CharFormat struck, up, down;
+  struck.strike = true;
+  up.script = Script::Super;
+  down.script = Script::Sub;
+  RichDocument document;
+  document.paragraphs.push_back(test::ReportParagraph({{"E = mc", plain},
+                                                       {"2", up},
+                                                       {", H", plain},
+                                                       {"2", down},
+                                                       {"O, ", plain},
+                                                       {"barré", struck},
+                                                       {" fin", plain}}));
+  return document;
+}
+
+TEST(RtfOracle, PandocReadsStrikeSuperscriptAndSubscript) {
+  if (!HasProgram("pandoc")) GTEST_SKIP() << "pandoc is not installed";
+  TempDir dir;
+  const fs::path rtf = WriteDocument(dir, MarksDocument());
+  const fs::path native = dir.path() / "native.txt";
+  ASSERT_EQ(RunWithTimeout("pandoc -f rtf -t native " + Quote(rtf) + " -o " + Quote(native)), 0);
+  const std::string tree = Slurp(native);
+  EXPECT_EQ(NativeSpans(tree, "Superscript"), std::vector<std::string>{"2"}) << tree;
+  EXPECT_EQ(NativeSpans(tree, "Subscript"), std::vector<std::string>{"2"}) << tree;
+  EXPECT_EQ(NativeSpans(tree, "Strikeout"), std::vector<std::string>{"barré"}) << tree;
+}
+
 // --- AbiWord's own format: one <p> per paragraph, one <c> per run, properties as CSS ---
 
 struct AbiRun {
@@ -181,16 +211,21 @@ bool Has(const std::string& props, const std::string& property) {
   return props.find(property) != std::string::npos;
 }
 
+// The document as AbiWord reads it from our RTF.
+std::vector<AbiParagraph> AbiWordReading(const TempDir& dir, const RichDocument& document) {
+  const fs::path rtf = WriteDocument(dir, document);
+  const fs::path out = dir.path() / "rapport.abw";
+  const int status =
+      RunWithTimeout("abiword --to=abw -o " + Quote(out) + " " + Quote(rtf) + " >/dev/null 2>&1");
+  EXPECT_EQ(status, 0) << "abiword failed";
+  return ParseAbw(Slurp(out));
+}
+
 TEST(RtfOracle, AbiWordReadsIndentsFontsWeightsAndColours) {
   if (!HasProgram("abiword")) GTEST_SKIP() << "AbiWord is not installed";
   TempDir dir;
   const RichDocument document = OracleDocument();
-  const fs::path rtf = WriteDocument(dir, document);
-  const fs::path out = dir.path() / "rapport.abw";
-  ASSERT_EQ(
-      RunWithTimeout("abiword --to=abw -o " + Quote(out) + " " + Quote(rtf) + " >/dev/null 2>&1"),
-      0);
-  const std::vector<AbiParagraph> abw = ParseAbw(Slurp(out));
+  const std::vector<AbiParagraph> abw = AbiWordReading(dir, document);
   ASSERT_EQ(abw.size(), document.paragraphs.size());
   for (size_t i = 0; i < abw.size(); ++i) {
     SCOPED_TRACE(i);
@@ -234,16 +269,30 @@ TEST(RtfOracle, AbiWordReadsTabStops) {
                                  {4000, TabKind::Center},
                                  {6000, TabKind::Decimal},
                                  {8000, TabKind::Right, TabLeader::Dots}}};
-  const fs::path rtf = WriteDocument(dir, document);
-  const fs::path out = dir.path() / "rapport.abw";
-  ASSERT_EQ(
-      RunWithTimeout("abiword --to=abw -o " + Quote(out) + " " + Quote(rtf) + " >/dev/null 2>&1"),
-      0);
-  const std::vector<AbiParagraph> abw = ParseAbw(Slurp(out));
+  const std::vector<AbiParagraph> abw = AbiWordReading(dir, document);
   ASSERT_EQ(abw.size(), 1u);
   // Inches from the left edge of the text; the letter is the kind, the digit the leader.
   EXPECT_TRUE(Has(abw[0].props, "tabstops:0.250000in/L0,2.777778in/C0,4.166667in/D0,5.555556in/R1"))
       << abw[0].props;
+}
+
+TEST(RtfOracle, AbiWordReadsStrikeSuperscriptAndSubscript) {
+  if (!HasProgram("abiword")) GTEST_SKIP() << "AbiWord is not installed";
+  TempDir dir;
+  const RichDocument document = MarksDocument();
+  const std::vector<AbiParagraph> abw = AbiWordReading(dir, document);
+  ASSERT_EQ(abw.size(), 1u);
+  const std::vector<vorel::Run>& runs = document.paragraphs[0].runs;
+  ASSERT_EQ(abw[0].runs.size(), runs.size());
+  for (size_t i = 0; i < runs.size(); ++i) {
+    const std::string& props = abw[0].runs[i].props;
+    EXPECT_EQ(abw[0].runs[i].text, runs[i].text);
+    const char* position = runs[i].format.script == Script::Super ? "text-position:superscript"
+                           : runs[i].format.script == Script::Sub ? "text-position:subscript"
+                                                                  : "text-position:normal";
+    EXPECT_TRUE(Has(props, position)) << runs[i].text << ": " << props;
+    EXPECT_EQ(Has(props, "line-through"), runs[i].format.strike) << runs[i].text << ": " << props;
+  }
 }
 
 // --- LibreOffice: text as UTF-8 lines, formatting from the ODF content ---

@@ -203,7 +203,9 @@ TEST(RtfReader, DecodesUnicodeEscapesAndSkipsTheirFallback) {
 TEST(RtfReader, ReadsCharacterFormattingByGroupAndSwitch) {
   const RichDocument document =
       Read(R"({\rtf1{\fonttbl{\f0 Times New Roman;}{\f1 Arial;}}{\colortbl;\red10\green20\blue30;})"
-           R"(\f0\fs24 a\b b\b0 c{\i\f1\fs30\cf1 d}e\ul f\ul0 g\uldb h\ulnone i\ulc1 j\par})");
+           R"(\f0\fs24 a\b b\b0 c{\i\f1\fs30\cf1 d}e\ul f\ul0 g\uldb h\ulnone i\ulc1 j)"
+           R"(\strike k\strike0 l{\super m}{\sub n}\super o\nosupersub p\striked1 q\striked0 r)"
+           R"({\super\sub s}{\sub t\super0 u}{\strike\super v\plain w}\par})");
   ASSERT_EQ(document.paragraphs.size(), 1u);
   const std::vector<vorel::Run> expected = {
       {"a", Format("Times New Roman", 24)},
@@ -215,6 +217,18 @@ TEST(RtfReader, ReadsCharacterFormattingByGroupAndSwitch) {
       {"g", Format("Times New Roman", 24)},
       {"h", Format("Times New Roman", 24, false, false, true)},
       {"ij", Format("Times New Roman", 24)},
+      {"k", Format("Times New Roman", 24, false, false, false, {}, true)},
+      {"l", Format("Times New Roman", 24)},
+      {"m", Format("Times New Roman", 24, false, false, false, {}, false, Script::Super)},
+      {"n", Format("Times New Roman", 24, false, false, false, {}, false, Script::Sub)},
+      {"o", Format("Times New Roman", 24, false, false, false, {}, false, Script::Super)},
+      {"p", Format("Times New Roman", 24)},
+      {"q", Format("Times New Roman", 24, false, false, false, {}, true)},
+      {"r", Format("Times New Roman", 24)},
+      {"st", Format("Times New Roman", 24, false, false, false, {}, false, Script::Sub)},
+      {"u", Format("Times New Roman", 24)},
+      {"v", Format("Times New Roman", 24, false, false, false, {}, true, Script::Super)},
+      {"w", Format("Times New Roman", 24)},
   };
   EXPECT_EQ(document.paragraphs[0].runs, expected);
 }

@@ -14,7 +14,14 @@ namespace vorel {
 inline void PrintTo(const CharFormat& f, std::ostream* out) {
   *out << '{' << f.font << ' ' << f.sizeHalfPoints << (f.bold ? " bold" : "")
        << (f.italic ? " italic" : "") << (f.underline ? " underline" : "") << " #"
-       << int(f.color.red) << ',' << int(f.color.green) << ',' << int(f.color.blue) << '}';
+       << int(f.color.red) << ',' << int(f.color.green) << ',' << int(f.color.blue)
+       << (f.strike ? " strike" : "") << (f.script == Script::Super ? " super" : "")
+       << (f.script == Script::Sub ? " sub" : "") << '}';
+}
+
+inline void PrintTo(const Run& r, std::ostream* out) {
+  *out << '"' << r.text << "\" ";
+  PrintTo(r.format, out);
 }
 
 inline void PrintTo(const TabStop& t, std::ostream* out) {
@@ -34,8 +41,9 @@ inline void PrintTo(const ParagraphFormat& f, std::ostream* out) {
 namespace test {
 
 inline CharFormat Format(std::string font, int size, bool bold = false, bool italic = false,
-                         bool underline = false, Color color = {}) {
-  return CharFormat{std::move(font), size, bold, italic, underline, color};
+                         bool underline = false, Color color = {}, bool strike = false,
+                         Script script = Script::Normal) {
+  return CharFormat{std::move(font), size, bold, italic, underline, color, strike, script};
 }
 
 inline Paragraph ReportParagraph(std::vector<Run> runs, CharFormat mark = {}) {
@@ -113,6 +121,9 @@ class RandomDocuments {
     format.bold = Between(0, 1);
     format.italic = Between(0, 1);
     format.underline = Between(0, 1);
+    format.strike = Between(0, 3) == 0;
+    const int position = Between(0, 5);
+    format.script = position == 4 ? Script::Super : position == 5 ? Script::Sub : Script::Normal;
     if (Between(0, 2) == 0)
       format.color = Color{static_cast<std::uint8_t>(Between(0, 255)),
                            static_cast<std::uint8_t>(Between(0, 255)),

@@ -77,6 +77,30 @@ TEST(RtfWriter, NamesFontFamiliesAndColours) {
     EXPECT_NE(rtf.find(fragment), std::string::npos) << fragment << "\n" << rtf;
 }
 
+// Switches inside the paragraph, like bold; none for a plain run. A position ends with its
+// own word turned off: other readers pass over \nosupersub.
+TEST(RtfWriter, WritesStrikeAndVerticalPositionAsSwitches) {
+  const CharFormat plain;
+  const CharFormat struckUp =
+      Format("Times New Roman", 24, false, false, false, {}, true, Script::Super);
+  const CharFormat down =
+      Format("Times New Roman", 24, false, false, false, {}, false, Script::Sub);
+  RichDocument document;
+  document.paragraphs.push_back(
+      ReportParagraph({{"a", plain}, {"b", struckUp}, {"c", down}, {"d", plain}}, down));
+  const std::string rtf = WriteRtf(document);
+  EXPECT_NE(rtf.find(R"(\cf1 a\strike\super b\strike0\super0\sub c\sub0 d\sub\par)"),
+            std::string::npos)
+      << rtf;
+}
+
+TEST(RtfWriter, KeepsTheNonBreakingSpaceBeforePunctuation) {
+  const RichDocument document = OneRun("mot\u00A0: suite\u00A0; fin\u00A0! oui\u00A0?");
+  const std::string rtf = WriteRtf(document);
+  EXPECT_NE(rtf.find(R"(mot\~: suite\~; fin\~! oui\~?)"), std::string::npos) << rtf;
+  EXPECT_EQ(ReadRtf(rtf), document);
+}
+
 TEST(RtfWriter, EscapesEveryCharacterThatIsNotPlainAscii) {
   const struct {
     const char* text;
@@ -157,6 +181,9 @@ TEST(RtfWriter, RoundTripsEveryAttribute) {
       Format("Times New Roman", 24, false, false, false, Color{0, 128, 255}),
       Format("Gar;amond {Pro}\\", 24),
       Format("Émile Ünïcødé 字体", 24),
+      Format("Times New Roman", 24, false, false, false, {}, true),
+      Format("Times New Roman", 24, true, false, false, {}, false, Script::Super),
+      Format("Arial", 20, false, true, false, {}, true, Script::Sub),
   };
   Paragraph mixed;
   for (const CharFormat& format : formats) AppendRun(mixed, "é texte ", format);

@@ -1,4 +1,5 @@
 list(APPEND VOREL_CORE_TEST_SOURCES
+  document/LongParagraphsTest.cpp
   document/PlainTextTest.cpp
   document/RtfOracleTest.cpp
   document/RtfReaderTest.cpp

@@ -43,6 +43,7 @@ class Session:
         run(["cmake", "--install", build_dir, "--prefix", self.prog])
         self.xvfb = None
         self.vorel = None
+        self.others = []
         self.display = None
         self.wm = None
         self.helpers = []  # the session bus, the accessibility bus, a compositor
@@ -137,6 +138,14 @@ class Session:
                                       env=self.env(), stdout=self.vorel_log,
                                       stderr=subprocess.STDOUT, start_new_session=True)
 
+    def start_another(self):
+        """A second Vorel on the same display, home and program folder: the same register."""
+        process = subprocess.Popen([os.path.join(self.prog, "vorel")], cwd=self.work,
+                                   env=self.env(), stdout=self.vorel_log,
+                                   stderr=subprocess.STDOUT, start_new_session=True)
+        self.others.append(process)
+        return process
+
     def wait_exit(self, timeout=TIMEOUT):
         try:
             return self.vorel.wait(timeout)
@@ -144,7 +153,7 @@ class Session:
             raise Failure("Vorel did not end")
 
     def close(self):
-        for p in [self.vorel, self.wm] + self.helpers[::-1] + [self.xvfb]:
+        for p in [self.vorel, *self.others, self.wm] + self.helpers[::-1] + [self.xvfb]:
             if p and p.poll() is None:
                 try:
                     os.killpg(p.pid, signal.SIGKILL)
@@ -177,6 +186,21 @@ class Session:
             if title is None or name == title:
                 found.append((wid, name))
         return found
+
+    def window_of(self, process, title, timeout=TIMEOUT):
+        """The visible window of one process with the given title."""
+        def found():
+            mine = []
+            for wid, _ in self.windows(title):
+                try:
+                    pid = self.x("xdotool", "getwindowpid", wid).strip()
+                except subprocess.CalledProcessError:
+                    continue
+                if pid == str(process.pid):
+                    mine.append(wid)
+            return mine
+        self.wait_for(f"the window '{title}' of process {process.pid}", lambda: found(), timeout)
+        return found()[-1]
 
     def is_program_window(self, wid):
         try:
@@ -297,8 +321,8 @@ def start_scenario(s, with_splash):
     if s.windows("Vorel pour Windows") or s.windows("Logiciel"):
         raise Failure("the logo or the splash is still on the screen with the main window")
     x, y, w, h = s.geometry(main)
-    if (x, y) != (10, 10) or (w, h) != (388, 50):
-        raise Failure(f"main window at {(x, y, w, h)}, expected (10, 10, 388, 50)")
+    if (x, y) != (10, 10) or (w, h) != (516, 50):
+        raise Failure(f"main window at {(x, y, w, h)}, expected (10, 10, 516, 50)")
     others = [t for wid, t in s.windows() if t != "Vorel" and s.is_program_window(wid)]
     if others:
         raise Failure(f"other windows are visible: {others}")
@@ -388,6 +412,116 @@ def scenario_register(s):
         raise Failure(f"second record: {data[267:268 + data[267]]!r} {data[524:524 + data[523]]!r}")
     if os.path.exists(os.path.join(s.prog, "VOREL.DAT")):
         raise Failure("the register was saved in the program folder")
+    s.key(main, "alt+q")
+    s.wait_exit()
+
+
+def add_person_and_save(s, main, name, day, month, year):
+    """"&Fichier", "Ajouter" a person, OK, and "Oui" to the save question."""
+    s.key(main, "alt+f")
+    editor = s.wait_window(EDITOR)
+    s.click(editor, 516, 88)  # "Ajouter"
+    entry = s.wait_window("Ajouter")
+    fill_entry(s, entry, name, day, month, year)
+    s.key(entry, "Return")
+    s.wait_gone("Ajouter")
+    s.click(editor, 516, 345)  # OK
+    question = s.wait_window("Confirmation")
+    s.key(question, "alt+o")
+    return question
+
+
+def scenario_two_programs(s):
+    """Two Vorel on one register, a person added and saved in each: the second is asked
+    whether to add its changes to the file the first changed, and no one is lost."""
+    write_two_persons(s)
+    s.start()
+    first_main = s.window_of(s.vorel, "Vorel")
+    second = s.start_another()
+    second_main = s.window_of(second, "Vorel")
+    add_person_and_save(s, first_main, "Premier Ajout", "1", "2", "1990")
+    s.wait_gone(EDITOR)
+    first_question = add_person_and_save(s, second_main, "Second Ajout", "3", "4", "1991")
+    # The save question closes and the next one opens under the same title.
+    s.wait_for("the question about the other program's changes",
+               lambda: [w for w, _ in s.windows("Confirmation") if w != first_question])
+    question = [w for w, _ in s.windows("Confirmation") if w != first_question][-1]
+    text = s.message_box_text(question)
+    if "modifié par un autre programme depuis son ouverture" not in text:
+        raise Failure(f"the second program did not ask about the other's changes: {text!r}")
+    s.key(question, "alt+o")  # Oui: add its changes to the file as it now is
+    s.wait_gone(EDITOR)
+    data = open(os.path.join(s.prog, "VOREL.DAT"), "rb").read()
+    expected = (SAMPLE + record(b"DUPONTDURAND JEAN", b"05/03/1962") +
+                record(b"PREMIER AJOUT", b"01/02/1990") + record(b"SECOND AJOUT", b"03/04/1991"))
+    if data != expected:
+        names = [data[i + 1:i + 1 + data[i]] for i in range(0, len(data), 267)]
+        raise Failure(f"the register holds {names}")
+    s.key(second_main, "alt+q")
+    s.key(first_main, "alt+q")
+    s.wait_exit()
+
+
+def save_reopen_print(s, main, report, name, expected_text):
+    """Saves the report as NAME.RTF, reopens it and prints it to a PDF file: each holds
+    expected_text."""
+    s.click(report, 20, 16)  # "Enregistrer"
+    dialog = s.wait_window("Enregistrer le vorel dans un fichier texte")
+    s.type(dialog, name)
+    s.key(dialog, "Return")
+    report = s.wait_window(name + ".RTF")
+    path = os.path.join(s.work, name + ".RTF")
+    saved = run(["pandoc", "-f", "rtf", "-t", "plain", "--wrap=none", path])
+    if expected_text not in saved:
+        raise Failure(f"{name}.RTF does not hold {expected_text!r}")
+    s.key(main, "alt+o")
+    dialog = s.wait_window("Ouvrir un fichier texte")
+    s.type(dialog, path)
+    s.key(dialog, "Return")
+    s.wait_gone("Ouvrir un fichier texte")
+    report = s.wait_window(name + ".RTF")
+    before = s.clipboard()
+    s.click(report, 84, 16)  # "Copier dans le Presse-papiers": the whole text reopened
+    s.wait_for("the copy", lambda: s.clipboard() != before)
+    if expected_text not in s.clipboard().replace("\u00a0", " "):
+        raise Failure(f"the reopened {name}.RTF does not show {expected_text!r}")
+    # No printer here: the print dialog offers a PDF file in the home folder.
+    pdf = os.path.join(s.home, "print.pdf")
+    if os.path.exists(pdf):
+        os.remove(pdf)
+    s.click(report, 52, 16)  # "Imprimer"
+    dialog = s.wait_window("Imprimer")
+    s.key(dialog, "Return")
+    s.wait_gone("Imprimer")
+    s.wait_for("the PDF file", lambda: os.path.exists(pdf) and os.path.getsize(pdf) > 1000)
+    time.sleep(0.5)
+    printed = run(["pdftotext", "-layout", pdf, "-"]).replace("\u00a0", " ")
+    if " ".join(expected_text.split()) not in " ".join(printed.split()):
+        raise Failure(f"the printed {name} does not hold {expected_text!r}")
+
+
+def scenario_wm_theme_and_couple(s):
+    """The thème and the two-person report from the toolbar, under a window manager: each
+    composed, saved, reopened and printed."""
+    write_two_persons(s)
+    s.start()
+    main = s.wait_window("Vorel")
+    x, y, w, h = s.geometry(main)
+    if (w, h) != (516, 50):
+        raise Failure(f"the main window is {w} x {h}, not 516 x 50")
+    s.key(main, "alt+t")
+    chooser = s.wait_window("Choix d'une personne")
+    s.click(chooser, 100, 75)  # the second row
+    s.key(chooser, "Return")
+    report = s.wait_window("Thème de " + caption("DUPONTDURAND JEAN", 5, 3, 1962, "Poissons"))
+    save_reopen_print(s, main, report, "theme", "La grille d'inclusion")
+    s.key(main, "alt+c")
+    chooser = s.wait_window("Choix de la première personne")
+    s.key(chooser, "Return")  # the chooser kept the second row, the last one
+    chooser = s.wait_window("Choix de la seconde personne")
+    s.key(chooser, "Return")  # it starts on the row before the last
+    report = s.wait_window("DUPONTDURAND JEAN et MARTIN PAUL HENRI")
+    save_reopen_print(s, main, report, "couple", "Vos chemins de vie ensemble")
     s.key(main, "alt+q")
     s.wait_exit()
 
@@ -756,7 +890,8 @@ class ScreenReader:
 # Each window, and the names a screen reader must find in it (others may be there too).
 A11Y_NAMES = {
     ("frame", "Vorel"): [("push button", n) for n in
-                         ("Fichier", "Vorel", "Ouvrir", "Aide", "A propos", "Quitter")],
+                         ("Fichier", "Vorel", "Thème", "Couple", "Ouvrir", "Aide", "A propos",
+                          "Quitter")],
     ("dialog", EDITOR): [("table", "Liste des personnes")] + [
         ("push button", n) for n in ("Ajouter", "Supprimer", "Modifier", "Trier", "OK")],
     ("dialog", "Ajouter"): [("text", n) for n in ("Nom et prénom(s)", "Jour", "Mois", "Année")] +
@@ -1061,6 +1196,8 @@ SCENARIOS = {
     "wm.centring": scenario_wm_centring,
     "wm.placement": scenario_wm_placement,
     "wm.maximised": scenario_wm_maximised,
+    "twoprograms": scenario_two_programs,
+    "wm.themeandcouple": scenario_wm_theme_and_couple,
     "a11y": scenario_a11y,
     "wayland": scenario_wayland,
     "accents": scenario_accents,

@@ -24,6 +24,7 @@
 #include "gui/RegisterEditor.h"
 #include "gui/RegisterGrid.h"
 #include "gui/ReportWindow.h"
+#include "register/Register.h"
 #include "register/RegisterFile.h"
 #include "report/Composition.h"
 
@@ -111,9 +112,8 @@ class ContrastTest : public QObject {
     QTemporaryDir dir;
     QVERIFY(QFile::copy(QStringLiteral(VOREL_SOURCE_DIR "/resources/VOREL.HLP"),
                         dir.filePath("VOREL.HLP")));
-    RegisterList list;
-    list.persons = {{"ABEL", "01/01/1970"}, {"ZOE", "02/02/1990"}};
-    SaveRegister(dir.filePath("VOREL.DAT").toStdString(), list);
+    SaveRegisterFile(dir.filePath("VOREL.DAT").toStdString(),
+                     {{"ABEL", "01/01/1970"}, {"ZOE", "02/02/1990"}});
     ProgramWindows windows(StartupOptions{0, 0, QString(), dir.path().toStdString() + "/"},
                            std::make_unique<test::ScriptedDesktop>());
     RegisterEditor& editor = windows.registerEditor();
@@ -175,12 +175,12 @@ class ContrastTest : public QObject {
 
   void gridFocusFrameKeepsTheChosenRow() {
     QTemporaryDir dir;
-    RegisterList list;
-    list.persons = {{"ABEL", "01/01/1970"}, {"ZOE", "02/02/1990"}};
-    SaveRegister(dir.filePath("VOREL.DAT").toStdString(), list);
+    SaveRegisterFile(dir.filePath("VOREL.DAT").toStdString(),
+                     {{"ABEL", "01/01/1970"}, {"ZOE", "02/02/1990"}});
     test::ScriptedDesktop desktop;
+    Register persons(dir.filePath("VOREL.DAT").toStdString());
     PersonEntryDialog entry(desktop);
-    RegisterEditor editor(desktop, dir.filePath("VOREL.DAT").toStdString(), entry);
+    RegisterEditor editor(desktop, persons, entry);
     editor.loadRegister();
     editor.show();
     QVERIFY(QTest::qWaitForWindowActive(&editor));

@@ -16,11 +16,11 @@ using test::ExecWith;
 
 namespace {
 
-RegisterList Persons(int count) {
-  RegisterList list;
+std::vector<Person> Persons(int count) {
+  std::vector<Person> persons;
   for (int i = 1; i <= count; ++i)
-    list.persons.push_back({"P" + std::to_string(i), std::to_string(10 + i) + "/03/1962"});
-  return list;
+    persons.push_back({"P" + std::to_string(i), std::to_string(10 + i) + "/03/1962"});
+  return persons;
 }
 
 }  // namespace
@@ -62,14 +62,14 @@ class PersonChooserTest : public QObject {
 
   void showsACopyAndKeepsItsRow() {
     PersonChooser c(desktop_);
-    RegisterList list = Persons(6);
-    list.persons[0].name = "\xC9MILE";  // Windows-1252 bytes are shown as their letters
+    std::vector<Person> list = Persons(6);
+    list[0].name = "\xC9MILE";  // Windows-1252 bytes are shown as their letters
     c.fill(list);
     QCOMPARE(c.currentRow(), 1);
     QCOMPARE(test::Child<RegisterGrid>(c, "personGrid")->model()->index(0, 0).data().toString(),
              QString("ÉMILE"));
     // A copy: what happens to the list later is not seen until the next showing.
-    list.persons[1].name = "CHANGED";
+    list[1].name = "CHANGED";
     QCOMPARE(test::Child<RegisterGrid>(c, "personGrid")->model()->index(1, 0).data().toString(),
              QString("P2"));
 
@@ -84,14 +84,14 @@ class PersonChooserTest : public QObject {
     QCOMPARE(c.currentRow(), 5);
     c.fill(list);
     QCOMPARE(c.currentRow(), 5);
-    QCOMPARE(c.chosenPerson(), list.persons[4]);
+    QCOMPARE(c.chosenPerson(), list[4]);
 
     // Three persons deleted meanwhile: the last row is current.
-    list.persons.resize(3);
+    list.resize(3);
     c.fill(list);
     QCOMPARE(c.currentRow(), 3);
     QVERIFY(test::Child<RegisterGrid>(c, "personGrid")->selectionModel()->isRowSelected(2, {}));
-    QCOMPARE(c.chosenPerson(), list.persons[2]);
+    QCOMPARE(c.chosenPerson(), list[2]);
   }
 
   void keysAndClicks() {

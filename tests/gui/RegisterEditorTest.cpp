@@ -35,12 +35,10 @@ using Persons = std::vector<Person>;
 // The windows the editor needs, on a register file of our own.
 struct Editor {
   explicit Editor(const std::vector<Person>& persons)
-      : entry(desktop), editor(desktop, dir.filePath("VOREL.DAT").toStdString(), entry) {
-    if (!persons.empty()) {
-      RegisterList list;
-      list.persons = persons;
-      SaveRegister(dir.filePath("VOREL.DAT").toStdString(), list);
-    }
+      : persons(dir.filePath("VOREL.DAT").toStdString()),
+        entry(desktop),
+        editor(desktop, this->persons, entry) {
+    if (!persons.empty()) SaveRegisterFile(dir.filePath("VOREL.DAT").toStdString(), persons);
     editor.loadRegister();
   }
   RegisterGrid* grid() const { return test::Child<RegisterGrid>(editor, "personGrid"); }
@@ -48,11 +46,12 @@ struct Editor {
   QString rowNumber() const { return test::Child<QLabel>(editor, "rowNumber")->text(); }
   std::vector<std::string> names() const {
     std::vector<std::string> names;
-    for (const auto& p : editor.list().persons) names.push_back(p.name);
+    for (const auto& p : editor.persons()) names.push_back(p.name);
     return names;
   }
   QTemporaryDir dir;
   test::ScriptedDesktop desktop;
+  Register persons;
   PersonEntryDialog entry;
   RegisterEditor editor;
 };
@@ -173,7 +172,7 @@ class RegisterEditorTest : public QObject {
       EnterPerson(e.entry, "dupont jean", "5", "3", "62", &shown);
       e.button("addButton")->click();
       QCOMPARE(shown, (QStringList{"Ajouter", "", "", "", ""}));
-      QCOMPARE(editor.list().persons.back(), (Person{"DUPONT JEAN", "05/03/1962"}));
+      QCOMPARE(editor.persons().back(), (Person{"DUPONT JEAN", "05/03/1962"}));
       QCOMPARE(e.grid()->currentRow(), 2);
       QCOMPARE(e.rowNumber(), QString("Fiche 2/2"));
       QVERIFY(e.button("sortButton")->isEnabled());
@@ -182,14 +181,14 @@ class RegisterEditorTest : public QObject {
       // A three-digit year is taken as typed.
       EnterPerson(e.entry, "abel", "1", "1", "962");
       e.button("addButton")->click();
-      QCOMPARE(editor.list().persons.back().date, std::string("01/01/0962"));
+      QCOMPARE(editor.persons().back().date, std::string("01/01/0962"));
 
       // Modify shows the fields without leading zeros; a year retyped as 62 stays 62.
       e.grid()->setCurrentRow(2);
       EnterPerson(e.entry, "dupont paul", "5", "3", "62", &shown);
       e.button("modifyButton")->click();
       QCOMPARE(shown, (QStringList{"Modifier", "DUPONT JEAN", "5", "3", "1962"}));
-      QCOMPARE(editor.list().persons[1], (Person{"DUPONT PAUL", "05/03/0062"}));
+      QCOMPARE(editor.persons()[1], (Person{"DUPONT PAUL", "05/03/0062"}));
       QCOMPARE(e.rowNumber(), QString("Fiche 2/3"));
       editor.reject();
     });
@@ -210,7 +209,7 @@ class RegisterEditorTest : public QObject {
     QVERIFY(!shown);
     delete pending.data();
     QCOMPARE(dialogs.texts(), QStringList{"'31/02/1962' n'est pas une date correcte."});
-    QCOMPARE(editor.list().persons[0].date, std::string("31/02/1962"));
+    QCOMPARE(editor.persons()[0].date, std::string("31/02/1962"));
 
     // An empty date cell opens the dialog with empty date fields.
     for (int row : {2, 3}) {
@@ -288,7 +287,7 @@ class RegisterEditorTest : public QObject {
     e.grid()->setCurrentRow(3);
     e.button("sortButton")->click();
     QCOMPARE(e.names(), (std::vector<std::string>{"ABEL", "MARTIN PAUL", "MARTINEZ"}));
-    QCOMPARE(editor.list().persons[2].date, std::string("01/01/1950"));
+    QCOMPARE(editor.persons()[2].date, std::string("01/01/1950"));
     QCOMPARE(e.grid()->currentRow(), 1);
     QCOMPARE(e.rowNumber(), QString("Fiche 1/3"));
     QVERIFY(editor.isModified());
@@ -327,7 +326,7 @@ class RegisterEditorTest : public QObject {
              QString("Le fichier a été modifié. Voulez-vous l'enregistrer ?"));
     QVERIFY(editor.isModified());
     QCOMPARE(QFileInfo(path).size(), 2 * kRecordSize);
-    chooser.fill(editor.list());
+    chooser.fill(editor.persons());
     QCOMPARE(test::Child<RegisterGrid>(chooser, "personGrid")->model()->rowCount(), 1);
 
     // The question comes again; Oui writes the file.
@@ -335,15 +334,53 @@ class RegisterEditorTest : public QObject {
     ExecWith(editor, [&] { QTest::keyClick(e.grid(), Qt::Key_Return); });
     QCOMPARE(dialogs.boxes.size(), size_t(4));
     QVERIFY(!editor.isModified());
-    RegisterList reloaded;
-    LoadRegister(path.toStdString(), reloaded);
-    QCOMPARE(reloaded.persons, editor.list().persons);
+    QCOMPARE(LoadRegisterFile(path.toStdString()).value.persons, editor.persons());
 
     // Nothing changed since: no question, and Escape closes at once.
     QCOMPARE(ExecWith(editor, [&] { QTest::keyClick(e.button("okButton"), Qt::Key_Escape); }),
              int(QDialog::Rejected));
     QCOMPARE(dialogs.boxes.size(), size_t(4));
     QVERIFY(dialogs.answers.empty() && !dialogs.unexpected);
+  }
+
+  // Another program saved the register while the editor had it: the editor asks, then adds its
+  // changes to the file as it now is (Oui), replaces it (Non), or stays open (Annuler).
+  void anotherProgramChangedTheRegister() {
+    const struct {
+      Answer answer;
+      bool closed;
+      Persons inFile;
+    } cases[] = {
+        {Answer::Yes, true,
+         Persons{{"ABEL", "01/01/1970"}, {"THEIRS", "02/02/1980"}, {"MINE", "03/03/1990"}}},
+        {Answer::No, true, Persons{{"ABEL", "01/01/1970"}, {"MINE", "03/03/1990"}}},
+        {Answer::Cancel, false, Persons{{"ABEL", "01/01/1970"}, {"THEIRS", "02/02/1980"}}},
+    };
+    for (const auto& c : cases) {
+      Editor e(Persons{{"ABEL", "01/01/1970"}});
+      const std::string path = e.dir.filePath("VOREL.DAT").toStdString();
+      e.desktop.answers = {Answer::Yes, c.answer};
+      // After Annuler, the test closes the editor without saving: "Non" to the save question.
+      if (!c.closed) e.desktop.answers.push_back(Answer::No);
+      bool open = true;
+      ExecWith(e.editor, [&] {
+        EnterPerson(e.entry, "MINE", "3", "3", "1990");
+        e.button("addButton")->click();
+        SaveRegisterFile(path, {{"ABEL", "01/01/1970"}, {"THEIRS", "02/02/1980"}});
+        e.button("okButton")->click();
+        open = e.editor.isVisible();
+        if (open) e.editor.reject();
+      });
+      QCOMPARE(e.desktop.texts().value(1),
+               QString("Le fichier des personnes a été modifié par un autre programme depuis son "
+                       "ouverture. Y ajouter vos modifications ?"));
+      QCOMPARE(!open, c.closed);
+      QCOMPARE(LoadRegisterFile(path).value.persons, c.inFile);
+      if (c.answer == Answer::Yes) {
+        QCOMPARE(e.editor.persons(), c.inFile);
+        QCOMPARE(e.rowNumber().section('/', 1), QString("3"));
+      }
+    }
   }
 
   void failedSaveKeepsTheDialogOpen() {
@@ -371,8 +408,10 @@ class RegisterEditorTest : public QObject {
              (QStringList{"Le fichier a été modifié. Voulez-vous l'enregistrer ?", expected,
                           "Le fichier a été modifié. Voulez-vous l'enregistrer ?"}));
     QCOMPARE(dialogs.boxes[1].kind, BoxKind::Error);
-    // Neither a part of the register nor a temporary file is left behind.
-    QCOMPARE(QDir(e.dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList());
+    // Neither a part of the register nor a temporary file is left behind: only the lock file
+    // that every save of the register takes.
+    QCOMPARE(QDir(e.dir.path()).entryList(QDir::Files | QDir::Hidden),
+             QStringList{".VOREL.DAT.lock"});
   }
 
   void keysInTheGrid() {
@@ -418,10 +457,8 @@ class RegisterEditorTest : public QObject {
 
   void loadStoppedPartWay() {
     QTemporaryDir dir;
-    RegisterList list;
-    list.persons = Numbered(2);
     const std::string path = dir.filePath("VOREL.DAT").toStdString();
-    SaveRegister(path, list);
+    SaveRegisterFile(path, Numbered(2));
     QFile file(QString::fromStdString(path));
     QVERIFY(file.open(QIODevice::Append));
     file.write("0123456789");
@@ -429,7 +466,8 @@ class RegisterEditorTest : public QObject {
 
     test::ScriptedDesktop desktop;
     PersonEntryDialog entry(desktop);
-    RegisterEditor editor(desktop, path, entry);
+    Register persons(path);
+    RegisterEditor editor(desktop, persons, entry);
     QString error;
     try {
       editor.loadRegister();

@@ -307,6 +307,33 @@ class ReportWindowTest : public QObject {
     QVERIFY(dialogs.boxes.empty());
   }
 
+  // A file of one paragraph of 400,000 characters opens at once, its text whole, in paragraphs
+  // of at most 10,000 characters, and the window says so once.
+  void longParagraphsAreCutAndSaid() {
+    QTemporaryDir dir;
+    test::ScriptedDesktop dialogs;
+    std::string text;
+    while (text.size() < 400'000) text += "mot ";
+    const QString path = dir.filePath("long.RTF");
+    ReplaceFileContents(path.toStdString(), "{\\rtf1\\ansi " + text + "}");
+    ReportWindow w(dialogs, Settings());
+    dialogs.files = {path};
+    w.openReport();
+    QCOMPARE(dialogs.texts(),
+             QStringList{"Les paragraphes de plus de 10 000 caractères ont été coupés."});
+    QCOMPARE(dialogs.boxes[0].kind, BoxKind::Warning);
+    const QTextDocument& shown = *test::Child<QTextEdit>(w, "reportEdit")->document();
+    QVERIFY(shown.blockCount() >= 40);
+    for (QTextBlock b = shown.begin(); b.isValid(); b = b.next()) QVERIFY(b.length() <= 10'001);
+    QCOMPARE(shown.toPlainText().remove('\n'), QString::fromStdString(text));
+    // A file of short paragraphs opens without a word.
+    dialogs.boxes.clear();
+    ReplaceFileContents(path.toStdString(), "{\\rtf1\\ansi court\\par}");
+    dialogs.files = {path};
+    w.openReport();
+    QVERIFY(dialogs.boxes.empty());
+  }
+
   // Another program's tab stops: the text after a tab stands at its stop, on screen and on
   // paper, and a save writes the stops back with their kind and leader.
   void tabStopsAreShownPrintedAndSaved() {

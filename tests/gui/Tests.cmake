@@ -2,7 +2,6 @@ list(APPEND VOREL_CORE_TEST_SOURCES
 )
 list(APPEND VOREL_GUI_TEST_SOURCES
   gui/DialogDriver.h
-  gui/FileSizeLimit.h
   gui/AboutBoxTest.cpp
   gui/ContrastTest.cpp
   gui/HelpAccessibleTest.cpp

@@ -1,8 +1,9 @@
 list(APPEND VOREL_CORE_TEST_SOURCES
   numerology/NumbersTest.cpp
   numerology/CalendarTest.cpp
-  numerology/ThemeTest.cpp
   numerology/CoupleTest.cpp
+  numerology/DateTextTest.cpp
+  numerology/ThemeTest.cpp
 )
 list(APPEND VOREL_GUI_TEST_SOURCES
 )

@@ -3,18 +3,13 @@
 
 #include <string>
 
-#include "base/Error.h"
-#include "register/RegisterFile.h"
+#include "register/Register.h"
 
 namespace vorel::test {
 
-inline std::string LoadMessage(const std::string& path, RegisterList& list) {
-  try {
-    LoadRegister(path, list);
-    return "";
-  } catch (const Error& e) {
-    return e.what();
-  }
+inline std::string LoadMessage(Register& persons) {
+  const std::optional<Error> error = persons.Load();
+  return error ? error->what() : "";
 }
 
 }  // namespace vorel::test

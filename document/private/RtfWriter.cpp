@@ -1,12 +1,11 @@
 // The RTF writer: header, tables, and paragraphs that state all their properties.
-#include "document/RtfWriter.h"
+#include "document/private/RtfWriter.h"
 
 #include <algorithm>
 #include <array>
 #include <charconv>
 
 #include "base/Cp1252.h"
-#include "document/Rtf.h"
 
 namespace vorel {
 namespace {
@@ -201,6 +200,14 @@ void RtfWriter::SwitchFormat(const CharFormat* from, const CharFormat& to) {
   if (from ? from->italic != to.italic : to.italic) Control(to.italic ? "\\i" : "\\i0");
   if (from ? from->underline != to.underline : to.underline)
     Control(to.underline ? "\\ul" : "\\ulnone");
+  if (from ? from->strike != to.strike : to.strike) Control(to.strike ? "\\strike" : "\\strike0");
+  // A position ends with its own word turned off: other readers pass over \nosupersub.
+  if (from ? from->script != to.script : to.script != Script::Normal) {
+    if (from && from->script == Script::Super) Control("\\super0");
+    if (from && from->script == Script::Sub) Control("\\sub0");
+    if (to.script == Script::Super) Control("\\super");
+    if (to.script == Script::Sub) Control("\\sub");
+  }
 }
 
 void RtfWriter::NewLine() {
@@ -278,6 +285,17 @@ void RtfWriter::Text(std::string_view text, TextKind kind) {
       pos = end;
       continue;
     }
+    // U+00A1 to U+00FF, the accented letters of a French text, are the Windows-1252 bytes of
+    // the same value: no decoding and no table search for most escapes of a report.
+    if ((c == 0xC2 || c == 0xC3) && pos + 1 < text.size()) {
+      const unsigned char next = static_cast<unsigned char>(text[pos + 1]);
+      const unsigned byte = ((c & 0x1Fu) << 6) | (next & 0x3Fu);
+      if ((next & 0xC0) == 0x80 && byte > 0xA0) {
+        HexByte(static_cast<unsigned char>(byte));
+        pos += 2;
+        continue;
+      }
+    }
     const char32_t codePoint = DecodeUtf8(text, pos).value_or(0xFFFD);
     if (codePoint == 0) continue;  // NUL would end the text for many consumers
     if (codePoint == '\\' || codePoint == '{' || codePoint == '}') {
@@ -299,10 +317,6 @@ void RtfWriter::Text(std::string_view text, TextKind kind) {
       Unicode(codePoint);
     }
   }
-}
-
-std::string WriteRtf(const RichDocument& document) {
-  return RtfWriter(document).Write();
 }
 
 }  // namespace vorel

@@ -1,5 +1,5 @@
 // The RTF tokenizer's control words and trail bytes; the byte loop is inline in the header.
-#include "document/RtfTokenizer.h"
+#include "document/private/RtfTokenizer.h"
 
 #include <algorithm>
 #include <limits>

@@ -1,17 +1,18 @@
-// The RTF reader: groups, destinations, code pages and Unicode escapes over the tokenizer,
-// building a RichDocument.
+// The RTF reader: groups and their destinations, code pages and Unicode escapes over the
+// tokenizer, building a RichDocument.
 #pragma once
 
 #include <cstddef>
 #include <cstdint>
-#include <string>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
 #include "base/CodePages.h"
 #include "document/RichDocument.h"
-#include "document/RtfTokenizer.h"
+#include "document/private/DocumentBuilder.h"
+#include "document/private/RtfKeywords.h"
+#include "document/private/RtfTables.h"
+#include "document/private/RtfTokenizer.h"
 
 namespace vorel {
 
@@ -29,11 +30,6 @@ class RtfReader {
 
   static constexpr int kDefaultFontSize = 24;
 
-  // Object and Upr skip their content but for one inner group: the object's \result, and
-  // the Unicode version (\ud) of text that also comes in an 8-bit version. Every destination
-  // from Skip on hides its text.
-  enum class Destination : std::uint8_t { Text, FontTable, ColorTable, Skip, Object, Upr };
-
   struct CharState {
     int font = 0;
     int size = kDefaultFontSize;
@@ -43,18 +39,31 @@ class RtfReader {
     bool underline = false;
     bool hidden = false;
     bool caps = false;
+    bool strike = false;
+    Script script = Script::Normal;
   };
+
+  // What a group's content is: each destination is a table of what its keywords, text and
+  // bytes do, and a group points at the table of the destination it is in.
+  struct Destination;
+  static const Destination kBody;       // the document's text
+  static const Destination kNote;       // a note's text, bracketed where its mark stands
+  static const Destination kFontTable;  // font names
+  static const Destination kColorTable;
+  static const Destination kSkipped;  // no text; only a note may start in it
+  static const Destination kObject;   // skipped but for its \result
+  static const Destination kUpr;      // skipped but for its Unicode version (\ud)
 
   struct GroupState {
     CharState chars;
     ParagraphFormat paragraph;
     int fallbackUnits = 1;
-    Destination destination = Destination::Text;
-  };
-
-  struct FontEntry {
-    std::string name;
-    CodePage codePage = 0;  // 0: the document's
+    const Destination* destination = &kBody;
+    // Where \result and \ud bring the group back to: the body, or inside a note its text.
+    const Destination* text = &kBody;
+    // A note starts only in a group opened in text, not in the document's own group, and
+    // once per group.
+    bool noteMayStart = false;
   };
 
   // What a run's format is made of, cheap to compare at every change of group or property.
@@ -65,12 +74,10 @@ class RtfReader {
     bool bold = false;
     bool italic = false;
     bool underline = false;
+    bool strike = false;
+    Script script = Script::Normal;
     bool operator==(const RunKey&) const = default;
   };
-
-  // The dispatch table's entry for a control word or symbol; defined with the table.
-  struct Keyword;
-  static const Keyword* FindKeyword(std::string_view word);
 
   // --- tokens ---
   void OpenGroup();
@@ -82,22 +89,43 @@ class RtfReader {
   // Every kind of token but a brace counts as one unit of a \u fallback; true when it did.
   inline bool SkipFallbackUnit();
 
-  // --- handlers of the dispatch table: the keyword's argument, then the token ---
+  // --- what the destinations do with text and bytes ---
+  inline void Ascii(std::string_view text);
+  inline void CodePoint(char32_t codePoint);
+  inline void Byte(unsigned char byte);
+  inline void BodyAscii(std::string_view text);
+  inline void BodyCodePoint(char32_t codePoint);
+  inline void BodyByte(unsigned char byte);
+  inline void BodyPut(char32_t codePoint);
+  void FontAscii(std::string_view text);
+  void FontCodePoint(char32_t codePoint);
+  void FontByte(unsigned char byte);
+  void FontPut(char32_t codePoint);
+  void ColorAscii(std::string_view text);
+  void CloseFontTable();
+  void IgnoreText(std::string_view) {}
+  void IgnoreCodePoint(char32_t) {}
+  void IgnoreByte(unsigned char) {}
+  void Nothing() {}
+
+  // --- keyword handlers: the keyword's argument, then the token ---
   // document
   void SetCodePage(int codePage, const RtfToken&);
   void AnsiCodePage(int, const RtfToken& token);
   void DefaultFont(int, const RtfToken& token);
-  // font and colour tables
+  // destinations
   void BeginFontTable(int, const RtfToken&);
   void BeginColorTable(int, const RtfToken&);
+  void BeginObject(int, const RtfToken&);
+  void BeginUpr(int, const RtfToken&);
+  void BeginSkipped(int, const RtfToken&);
+  void BackToText(int, const RtfToken&);
+  void Footnote(int, const RtfToken&);
+  // font and colour tables
+  void StartFont(int, const RtfToken& token);
   void FontCharset(int, const RtfToken& token);
   void FontCodePage(int, const RtfToken& token);
   void ColorComponent(int component, const RtfToken& token);
-  // destinations
-  void BeginDestination(int destination, const RtfToken&);
-  void Starred(int, const RtfToken&);
-  void ObjectResult(int, const RtfToken&);
-  void UnicodeVersion(int, const RtfToken&);
   // character properties
   void Plain(int, const RtfToken&);
   void Font(int, const RtfToken& token);
@@ -109,6 +137,8 @@ class RtfReader {
   void TextColor(int, const RtfToken& token);
   void Hidden(int, const RtfToken& token);
   void Caps(int, const RtfToken& token);
+  void Strike(int, const RtfToken& token);
+  void SetScript(int script, const RtfToken& token);
   // paragraph properties
   void Pard(int, const RtfToken&);
   void LeftIndent(int, const RtfToken& token);
@@ -119,10 +149,6 @@ class RtfReader {
   void TabStopKind(int kind, const RtfToken&);
   void TabStopLeader(int leader, const RtfToken&);
   void BarTab(int, const RtfToken&);
-  // notes
-  void Footnote(int, const RtfToken&);
-  void Endnote(int, const RtfToken&);
-  void NoteMark(int, const RtfToken&);
   // text and breaks
   void Par(int, const RtfToken&);
   void SectionBreak(int, const RtfToken&);
@@ -134,29 +160,28 @@ class RtfReader {
   void EscapedSpecial(int character, const RtfToken&);
   void Unicode(int, const RtfToken& token);
   void FallbackUnits(int, const RtfToken& token);
+  // notes
+  void NotePar(int, const RtfToken&);
+  void NoteSectionBreak(int, const RtfToken&);
+  void NoteRow(int, const RtfToken&);
+  void NoteMark(int, const RtfToken&);
+  void Endnote(int, const RtfToken&);
 
   void SetDocumentCodePage(CodePage codePage);
-
-  // --- fonts and colours ---
-  void StartFont(int number);
   void CommitFont();
-  int FontSlot(int number) const;
 
   // --- text ---
   void Refresh();
   void ApplyKey(const RunKey& key);
-  void FlushText();
   void BreakParagraph();
   void EndParagraph();
+  void BreakInNote();
   void EndNote();
   inline void BeforeBodyText();
-  inline void Ascii(std::string_view text);
-  inline void CodePoint(char32_t codePoint);
-  inline void Put(char32_t codePoint);
-  inline void ResolveSurrogate();
+  inline void PutDecoded(CodePage codePage, unsigned char byte);
   inline bool PassNoteGap(char32_t codePoint);
-  inline CodePage CurrentCodePage();
-  inline void Byte(unsigned char byte);
+  inline bool JoinSurrogates(char32_t& codePoint);
+  inline void ResolveSurrogate();
 
   RtfTokenizer tokenizer_;
   bool done_ = false;
@@ -168,27 +193,15 @@ class RtfReader {
 
   CodePage documentCodePage_ = kCodePageWindows1252;
   int defaultFont_ = 0;
-  std::vector<FontEntry> fonts_;
-  std::unordered_map<int, int> fontSlots_;
-  bool fontPending_ = false;
-  int fontNumber_ = 0;
-  std::string fontName_;
-  CodePage fontCharsetCodePage_ = 0;
-  CodePage fontCpg_ = 0;
-  std::vector<Color> colors_;
-  Color pendingColor_;
+  RtfTables tables_;
 
   bool dirty_ = true;
   RunKey key_;
-  CharFormat format_;
   CodePage codePage_ = kCodePageWindows1252;
   char32_t highSurrogate_ = 0;
   size_t pendingCellTabs_ = 0;
-  size_t runCount_ = 0;
-  std::string pendingText_;
-  Paragraph paragraph_;
   bool hasContent_ = false;
-  RichDocument document_;
+  DocumentBuilder builder_;
 
   // The kind and leader of the next \tx.
   TabKind tabKind_ = TabKind::Left;
