@@ -7,6 +7,7 @@
 #include <QLocale>
 #include <QTranslator>
 
+#include "gui/Accessibility.h"
 #include "render/ReportFonts.h"
 
 // Outside any namespace, as the resource compiler's initialiser requires.
@@ -30,6 +31,7 @@ void InstallApplicationDefaults(QApplication& app) {
                        QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
     QCoreApplication::installTranslator(translator);
   app.setWindowIcon(QIcon(QStringLiteral(":/vorel/icon.png")));
+  InstallAccessibility();
 }
 
 }  // namespace vorel

@@ -1,5 +1,6 @@
 // What the application sets up once, before any window is made: the pictures compiled into
-// the program, the font names the windows use, Qt's own dialogs in French, the icon.
+// the program, the font names the windows use, Qt's own dialogs in French, the icon, what a
+// screen reader is told of the program's windows.
 #pragma once
 
 class QApplication;
@@ -10,7 +11,8 @@ namespace vorel {
 // each program registers them once before any window is made.
 void InitResources();
 
-// The resources, the font substitutions, the French translation of Qt's dialogs, the icon.
+// The resources, the font substitutions, the French translation of Qt's dialogs, the icon,
+// the accessible interfaces.
 void InstallApplicationDefaults(QApplication& app);
 
 }  // namespace vorel

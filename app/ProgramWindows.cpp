@@ -43,6 +43,16 @@ ProgramWindows::ProgramWindows(const StartupOptions& options, std::unique_ptr<De
   registerEditor_ = std::make_unique<RegisterEditor>(d, *register_, *personEntry_);
   mainWindow_ = std::make_unique<MainWindow>(d, settingsPath_, *registerEditor_, *personChooser_,
                                              *reportWindow_, *aboutBox_);
+  // A window on Wayland cannot place itself: each dialog belongs to the window it is opened
+  // from, and the compositor centres it there. On X11 the dialogs centre themselves on the
+  // screen all the same.
+  const auto belongs = [](QDialog& dialog, QWidget& owner) {
+    dialog.setParent(&owner, dialog.windowFlags());
+  };
+  belongs(*registerEditor_, *mainWindow_);
+  belongs(*personEntry_, *registerEditor_);
+  belongs(*personChooser_, *mainWindow_);
+  belongs(*aboutBox_, *mainWindow_);
 
   RunGuarded(d, [this] { mainWindow_->restorePlacement(); });
   RunGuarded(d, [this] { registerEditor_->loadRegister(); });
@@ -52,6 +62,12 @@ ProgramWindows::ProgramWindows(const StartupOptions& options, std::unique_ptr<De
   // Nor has the about dialog.
 }
 
-ProgramWindows::~ProgramWindows() = default;
+ProgramWindows::~ProgramWindows() {
+  // Each dialog goes before the window it belongs to, which would otherwise delete it.
+  personEntry_.reset();
+  registerEditor_.reset();
+  personChooser_.reset();
+  aboutBox_.reset();
+}
 
 }  // namespace vorel

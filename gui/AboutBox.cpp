@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
+#include <climits>
 
 #include "gui/DialogLook.h"
 #include "gui/Layouts.h"
@@ -46,17 +47,20 @@ AboutBox::AboutBox(Desktop& desktop)
   icon->setObjectName(QStringLiteral("programIcon"));
   icon->setPixmap(QPixmap(QStringLiteral(":/vorel/icon.png")));
   icon->setScaledContents(true);
+  icon->setAccessibleName(QStringLiteral("Icône de Vorel"));
 
   QLabel* product = MakeLabel(panel, "productName", QStringLiteral("Vorel"));
   product->setFont(DialogFont(true));
-  QPalette black = product->palette();
-  black.setColor(QPalette::WindowText, Qt::black);
-  product->setPalette(black);
+  SetTextColour(product, Qt::black);
 
-  MakeLabel(panel, "version", QStringLiteral("Version 2.0 - 32 bits"));
+  // The version is defined once, by the build; the word size is that of this build.
+  MakeLabel(panel, "version",
+            QStringLiteral("Version %1 - %2 bits")
+                .arg(QString::fromLatin1(VOREL_VERSION))
+                .arg(sizeof(void*) * CHAR_BIT));
   MakeLabel(panel, "authorship", QStringLiteral("Conçu et édité par l'Atelier Vorel, 1997-2026"));
 
-  auto* comments = new QLabel(QStringLiteral("pour Windows 95 et supérieur"), panel);
+  auto* comments = new QLabel(QStringLiteral("pour Linux"), panel);
   comments->setObjectName(QStringLiteral("comments"));
   comments->setWordWrap(true);
 
@@ -75,6 +79,8 @@ AboutBox::AboutBox(Desktop& desktop)
   ok->setDefault(true);
   connect(ok, &QPushButton::clicked, this, &QDialog::accept);
   ApplyLayout(*this, kAboutBoxLayout);
+  // The focus starts on OK, so that Enter closes; Tab goes on to the link.
+  ok->setFocus();
   InstallHelpKey(*this, desktop);
   KeepCentredOnScreen(*this);
 }

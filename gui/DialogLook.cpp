@@ -14,6 +14,8 @@
 #include <QShortcut>
 #include <QToolButton>
 #include <QWindow>
+#include <algorithm>
+#include <cmath>
 #include <optional>
 
 #include "gui/Desktop.h"
@@ -186,7 +188,48 @@ QToolButton* MakeToolButton(QWidget* parent, const char* name, const QString& pi
 void SetBackground(QWidget* widget, const QColor& colour) {
   QPalette colours = widget->palette();
   colours.setColor(QPalette::Base, colour);
+  const QColor black(Qt::black), white(Qt::white);
+  colours.setColor(QPalette::Text,
+                   ContrastRatio(black, colour) >= ContrastRatio(white, colour) ? black : white);
   widget->setPalette(colours);
+}
+
+void SetTextColour(QWidget* widget, const QColor& colour) {
+  QPalette colours = widget->palette();
+  colours.setColor(QPalette::WindowText,
+                   ReadableOn(colour, colours.color(widget->backgroundRole())));
+  widget->setPalette(colours);
+}
+
+QColor ReadableOn(const QColor& text, const QColor& background) {
+  // Antialiased strokes show a little less than their colour: aim above the 4.5 that text
+  // needs, so that what is painted still reaches it.
+  constexpr double kWanted = 5.5;
+  if (ContrastRatio(text, background) >= kWanted) return text;
+  const bool lighten = ContrastRatio(Qt::white, background) > ContrastRatio(Qt::black, background);
+  const QColor hsl = text.toHsl();
+  for (int step = 1; step <= 20; ++step) {
+    const double lightness =
+        hsl.lightnessF() + (lighten ? 1 - hsl.lightnessF() : -hsl.lightnessF()) * step / 20.0;
+    const QColor tried =
+        QColor::fromHslF(hsl.hslHueF(), hsl.hslSaturationF(), float(lightness), hsl.alphaF());
+    if (ContrastRatio(tried, background) >= kWanted) return tried.toRgb();
+  }
+  return lighten ? QColor(Qt::white) : QColor(Qt::black);
+}
+
+double ContrastRatio(const QColor& a, const QColor& b) {
+  // The relative luminance of the sRGB colour space, as accessibility guidelines measure it.
+  const auto luminance = [](const QColor& c) {
+    const auto channel = [](float v) {
+      return v <= 0.03928f ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+    };
+    const QColor rgb = c.toRgb();
+    return 0.2126 * channel(rgb.redF()) + 0.7152 * channel(rgb.greenF()) +
+           0.0722 * channel(rgb.blueF());
+  };
+  const double la = luminance(a), lb = luminance(b);
+  return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
 }
 
 }  // namespace vorel

@@ -54,6 +54,15 @@ struct ToolButtonLook {
 QToolButton* MakeToolButton(QWidget* parent, const char* name, const QString& picture,
                             const ToolButtonLook& look);
 
+// Colours come in pairs, so that a window reads the same in a light or a dark theme. A
+// background given keeps its colour, with black or white text, whichever reads better on it.
 void SetBackground(QWidget* widget, const QColor& colour);
+// A text colour given on the theme's background keeps its hue; it is lightened on a dark
+// background, or darkened on a light one, as far as it takes to read well there.
+void SetTextColour(QWidget* widget, const QColor& colour);
+QColor ReadableOn(const QColor& text, const QColor& background);
+
+// The contrast ratio of two colours, from 1 (the same) to 21 (black and white).
+double ContrastRatio(const QColor& a, const QColor& b);
 
 }  // namespace vorel

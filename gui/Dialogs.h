@@ -20,7 +20,7 @@ struct BoxRequest {
 struct FileRequest {
   bool save = false;
   QString title;
-  QString filter;                         // "Fichiers vorel (*.RTF)"
+  QString filter;                         // "Fichiers vorel (*.RTF)"; several split by ";;"
   QString defaultSuffix;                  // appended to a name typed without an extension
   QString initialPath;                    // the file the dialog starts on
   HelpTopic helpTopic = HelpTopic::Main;  // the topic of F1, and of the Help button

@@ -1,6 +1,8 @@
 // The help window.
 #include "gui/HelpWindow.h"
 
+#include <QApplication>
+#include <QEvent>
 #include <QScrollBar>
 #include <QShortcut>
 #include <QTextBrowser>
@@ -21,7 +23,14 @@ HelpWindow::HelpWindow(QString helpFile, QWidget* parent)
   setObjectName(QStringLiteral("helpWindow"));
   setWindowTitle(QStringLiteral("Aide de Vorel"));
   resize(640, 560);
+  browser_->setObjectName(QStringLiteral("helpText"));
+  browser_->setAccessibleName(QStringLiteral("Aide de Vorel"));
   browser_->setOpenExternalLinks(true);
+  // The help is dark on white in any theme, as its styles say; so is the page around it.
+  QPalette page = browser_->palette();
+  page.setColor(QPalette::Base, Qt::white);
+  page.setColor(QPalette::Text, Qt::black);
+  browser_->setPalette(page);
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->addWidget(browser_);
@@ -29,6 +38,42 @@ HelpWindow::HelpWindow(QString helpFile, QWidget* parent)
   auto* help = new QShortcut(QKeySequence(Qt::Key_F1), this);
   help->setContext(Qt::WindowShortcut);
   connect(help, &QShortcut::activated, this, [this] { showTopic(HelpTopic::Main); });
+  auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+  escape->setContext(Qt::WindowShortcut);
+  connect(escape, &QShortcut::activated, this, &QWidget::close);
+}
+
+void HelpWindow::present() {
+  // A modal dialog blocks every window but its own.
+  QWidget* modal = QApplication::activeModalWidget();
+  belongTo(modal && modal != this ? modal->window() : nullptr);
+  show();
+  raise();
+  activateWindow();
+}
+
+void HelpWindow::belongTo(QWidget* owner) {
+  if (owner == owner_) return;
+  if (owner_) owner_->removeEventFilter(this);
+  const QRect where = geometry();
+  const bool shown = isVisible();
+  const bool placed = testAttribute(Qt::WA_Moved);
+  setParent(owner, windowFlags());
+  if (placed) setGeometry(where);
+  owner_ = owner;
+  if (owner_) owner_->installEventFilter(this);
+  if (shown) show();
+}
+
+bool HelpWindow::eventFilter(QObject* watched, QEvent* event) {
+  // The dialog is closing, and would take the help with it: the help stays, a window of its
+  // own or of the dialog under it. Its children are hidden right after this event, and
+  // destroyed with it.
+  if (watched == owner_ && event->type() == QEvent::Hide) {
+    QWidget* modal = QApplication::activeModalWidget();
+    belongTo(modal && modal != owner_ && modal != this ? modal->window() : nullptr);
+  }
+  return QWidget::eventFilter(watched, event);
 }
 
 bool HelpWindow::load() {
@@ -50,16 +95,12 @@ bool HelpWindow::load() {
 void HelpWindow::showContents() {
   load();
   browser_->verticalScrollBar()->setValue(0);
-  show();
-  raise();
-  activateWindow();
+  present();
 }
 
 void HelpWindow::showTopic(HelpTopic topic) {
   const bool loaded = load();
-  show();
-  raise();
-  activateWindow();
+  present();
   if (loaded) browser_->scrollToAnchor(QStringLiteral("topic-%1").arg(static_cast<int>(topic)));
 }
 

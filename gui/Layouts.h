@@ -64,18 +64,21 @@ inline constexpr ControlPlace kAboutBoxControls[] = {
     {"version", {88, 40, 0, 0}},
     {"authorship", {8, 80, 0, 0}},
     {"comments", {8, 104, 249, 17}},
-    {"link", {8, 129, 160, 22}},
+    {"link", {8, 129, 160, 22}, 1},
     {"okButton", {111, 188, 75, 25}, 0},
 };
 inline constexpr WindowLayout kAboutBoxLayout{{298, 221}, kAboutBoxControls};
 
-// The report window's toolbar buttons, on the toolbar; the toolbar and the text follow the
-// window's width (its design placement is in gui/Placement.h). Tab stays in the text.
+// The report window's toolbar buttons, on the toolbar, and the text at the window's design
+// size; the toolbar and the text follow the window's size (its design placement is in
+// gui/Placement.h). Tab goes from the buttons to the text and types a tab there; Ctrl+Tab
+// leaves it.
 inline constexpr int kReportToolbarHeight = 33;
 inline constexpr ControlPlace kReportWindowControls[] = {
-    {"saveButton", {8, 4, 25, 25}},
-    {"printButton", {40, 4, 25, 25}},
-    {"copyButton", {72, 4, 25, 25}},
+    {"saveButton", {8, 4, 25, 25}, 0},
+    {"printButton", {40, 4, 25, 25}, 1},
+    {"copyButton", {72, 4, 25, 25}, 2},
+    {"reportEdit", {0, kReportToolbarHeight, 600, 300 - kReportToolbarHeight}, 3},
 };
 inline constexpr WindowLayout kReportWindowLayout{{}, kReportWindowControls};
 

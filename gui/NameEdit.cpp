@@ -10,8 +10,8 @@
 #include <QMenu>
 #include <QMimeData>
 
-#include "base/AsciiCase.h"
 #include "base/Cp1252.h"
+#include "register/PersonName.h"
 
 namespace vorel {
 namespace {
@@ -21,23 +21,18 @@ namespace {
 QString FilterText(const QString& text) {
   QString kept;
   kept.reserve(text.size());
-  for (QChar c : text) {
-    if (c == QChar(8)) continue;
-    NameEdit::filterKey(c);
-    if (!c.isNull()) kept.append(c);
-  }
+  for (QChar c : text)
+    if (c != QChar(8)) kept += NameEdit::filterKey(c);
   return kept;
 }
 
 }  // namespace
 
-void NameEdit::filterKey(QChar& key) {
-  const char16_t c = key.unicode();
-  const char capital = c < 0x80 ? AsciiUpper(static_cast<char>(c)) : '\0';
-  if (capital == ' ' || c == 8 || (capital >= 'A' && capital <= 'Z'))
-    key = c == 8 ? key : QChar(capital);
-  else
-    key = QChar();
+QString NameEdit::filterKey(QChar key) {
+  // Spaces stay exactly as typed: the entry never joins or trims them.
+  if (key == QChar(' ') || key == QChar(8)) return QString(key);
+  const std::string_view letters = PersonNameLetters(key.unicode());
+  return QString::fromLatin1(letters.data(), static_cast<qsizetype>(letters.size()));
 }
 
 NameEdit::NameEdit(QWidget* parent) : QLineEdit(parent) {

@@ -1,5 +1,5 @@
-// The person entry's name field: only letters and spaces get in, in capitals, however the
-// text arrives (typed, pasted, dropped, composed).
+// The person entry's name field: only letters and spaces get in, in capitals, an accented
+// letter as its base letter, however the text arrives (typed, pasted, dropped, composed).
 #pragma once
 
 #include <QLineEdit>
@@ -17,9 +17,10 @@ class NameEdit : public QLineEdit {
 
   explicit NameEdit(QWidget* parent);
 
-  // The key filter: key becomes the null character when it is dropped; a lower-case letter
-  // becomes its capital.
-  static void filterKey(QChar& key);
+  // The key filter: what key puts in the field. A letter gives its capital, an accented one its
+  // base letter's (é gives E, œ gives OE), as the register's name rule folds them; a space and
+  // a backspace stay as they are; anything else gives nothing.
+  static QString filterKey(QChar key);
 
   // Inserts text at the cursor, in place of the selection, keeping only what the key filter
   // keeps.

@@ -31,6 +31,8 @@ QLineEdit* MakeDateField(QWidget* parent, const char* name, int maxLength, const
   field->setFont(DialogFont(false));
   field->setMaxLength(maxLength);
   field->setToolTip(tip);
+  // The label above names the three fields together; each is named by its tip.
+  field->setAccessibleName(tip);
   SetBackground(field, QColor(255, 255, 0));
   return field;
 }
@@ -42,15 +44,18 @@ PersonEntryDialog::PersonEntryDialog(Desktop& desktop) : desktop_(desktop) {
                    kPersonEntryLayout.client);
 
   MakeBevel(this);
-  MakeLabel(this, "nameLabel", QStringLiteral("Nom et prénom(s)"));
+  QLabel* nameLabel = MakeLabel(this, "nameLabel", QStringLiteral("Nom et prénom(s)"));
   nameEdit_ = new NameEdit(this);
   nameEdit_->setObjectName(QStringLiteral("nameEdit"));
   nameEdit_->setFont(DialogFont(false));
   SetBackground(nameEdit_, QColor(0, 255, 0));
-  MakeLabel(this, "dateLabel", QStringLiteral("Date de naissance"));
+  QLabel* dateLabel = MakeLabel(this, "dateLabel", QStringLiteral("Date de naissance"));
   dayEdit_ = MakeDateField(this, "dayEdit", 2, QStringLiteral("Jour"));
   monthEdit_ = MakeDateField(this, "monthEdit", 2, QStringLiteral("Mois"));
   yearEdit_ = MakeDateField(this, "yearEdit", 4, QStringLiteral("Année"));
+  // Tied to their fields, the labels name them for a screen reader.
+  nameLabel->setBuddy(nameEdit_);
+  dateLabel->setBuddy(dayEdit_);
   QPushButton* ok = MakeButton(this, "okButton", QStringLiteral("OK"), QStringLiteral("ok"));
   ok->setDefault(true);
   QPushButton* cancel =

@@ -10,9 +10,8 @@
 namespace vorel {
 
 PictureWindow::PictureWindow(const char* name, const QString& caption, QSize size)
-    : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
-      picture_(new QLabel(this)),
-      wait_(new TimedWait(this)) {
+    // A start-up picture: the desktop gives it no frame and no task-bar entry.
+    : QWidget(nullptr, Qt::SplashScreen), picture_(new QLabel(this)), wait_(new TimedWait(this)) {
   setObjectName(QString::fromLatin1(name));
   setWindowTitle(caption);
   setFixedSize(size);

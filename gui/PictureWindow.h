@@ -1,5 +1,6 @@
-// What the logo and the splash windows share: a fixed window with a caption and a picture,
-// a timed wait of 2,000 ms, centred, and no way for the user to close it.
+// What the logo and the splash windows share: a fixed start-up picture window with a caption,
+// without frame or task-bar entry, a timed wait of 2,000 ms, centred, and no way for the user
+// to close it.
 #pragma once
 
 #include <QWidget>

@@ -2,6 +2,7 @@
 #include "gui/Placement.h"
 
 #include <QWidget>
+#include <algorithm>
 
 #include "base/ProfileFile.h"
 

@@ -13,6 +13,9 @@ class ProfileFile;
 // The report window's placement in its design: where it goes when a window that opened
 // maximised is restored.
 inline constexpr QRect kReportDesignPlacement{231, 225, 600, 300};
+// The smallest report window that still shows its buttons and some text: the user cannot make
+// it smaller, and a smaller size kept in the settings opens at this one.
+inline constexpr QSize kReportMinimumSize{300, 150};
 
 // "MainW" "x" and "y", 10 and 10 by default.
 void ApplyMainPlacement(QWidget& mainWindow, const ProfileFile& settings);

@@ -2,10 +2,12 @@
 #include "gui/QtDesktop.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QClipboard>
 #include <QDesktopServices>
 #include <QDialogButtonBox>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QIcon>
 #include <QKeyEvent>
@@ -16,6 +18,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QUrl>
+#include <algorithm>
 
 #include "gui/DialogLook.h"
 #include "gui/HelpWindow.h"
@@ -23,13 +26,22 @@
 namespace vorel {
 namespace {
 
+// The window a box belongs to, so that a compositor that places the windows itself puts the
+// box over it: the open dialog, else the window the user is in; none over the start-up
+// pictures.
+QWidget* Owner() {
+  QWidget* owner = QApplication::activeModalWidget();
+  if (!owner) owner = QApplication::activeWindow();
+  return owner && owner->windowType() != Qt::SplashScreen ? owner : nullptr;
+}
+
 // Ctrl+C copies a box's title, text and buttons, as on the desktop the program comes from,
 // so a user can paste an error message into a mail.
 class MessageBox : public QMessageBox {
  public:
   MessageBox(Desktop& desktop, Icon icon, const QString& title, const QString& text,
              StandardButtons buttons = NoButton)
-      : QMessageBox(icon, title, text, buttons) {
+      : QMessageBox(icon, title, text, buttons, Owner()) {
     InstallHelpKey(*this, desktop);
     KeepCentredOnScreen(*this);
   }
@@ -48,6 +60,33 @@ class MessageBox : public QMessageBox {
     }
     QMessageBox::keyPressEvent(event);
   }
+};
+
+// The file dialog, with one difference when it opens: a name typed that names an existing file
+// opens as typed, and only a name that names none gets the default extension. So a file
+// without an extension can be opened, and "dupont" still opens dupont.RTF.
+class FileDialog : public QFileDialog {
+ public:
+  FileDialog(QWidget* parent, const QString& title, QString defaultSuffix)
+      : QFileDialog(parent, title), defaultSuffix_(std::move(defaultSuffix)) {
+    setDefaultSuffix(defaultSuffix_);
+  }
+
+ protected:
+  void accept() override {
+    if (acceptMode() == AcceptOpen) {
+      setDefaultSuffix(QString());
+      const QStringList typed = selectedFiles();
+      const bool exist = !typed.isEmpty() && std::all_of(typed.begin(), typed.end(), [](auto& f) {
+        return QFileInfo(f).isFile();
+      });
+      setDefaultSuffix(exist ? QString() : defaultSuffix_);
+    }
+    QFileDialog::accept();
+  }
+
+ private:
+  QString defaultSuffix_;
 };
 
 // Our dialogs keep the widget-based look everywhere, so they carry our Help button; F1 opens
@@ -88,10 +127,9 @@ Answer QtDesktop::showBox(const BoxRequest& request) {
 }
 
 std::optional<QString> QtDesktop::askFileName(QWidget* parent, const FileRequest& request) {
-  QFileDialog dialog(parent, request.title);
+  FileDialog dialog(parent, request.title, request.defaultSuffix);
   dialog.setOption(QFileDialog::DontUseNativeDialog, true);
   dialog.setNameFilter(request.filter);
-  dialog.setDefaultSuffix(request.defaultSuffix);
   if (request.save) {
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);

@@ -45,18 +45,16 @@ RegisterEditor::RegisterEditor(Desktop& desktop, Register& persons, PersonEntryD
 
   rowNumber_ = new QLabel(QStringLiteral("Fiche 9999/9999"), this);
   rowNumber_->setObjectName(QStringLiteral("rowNumber"));
-  QPalette blue = rowNumber_->palette();
-  blue.setColor(QPalette::WindowText, QColor(0, 0, 255));
-  rowNumber_->setPalette(blue);
+  SetTextColour(rowNumber_, QColor(0, 0, 255));
 
   QPushButton* add =
-      MakeButton(this, "addButton", QStringLiteral("Ajouter"), QStringLiteral("ajouter"), 20);
-  QPushButton* remove = MakeButton(this, "deleteButton", QStringLiteral("Supprimer"),
+      MakeButton(this, "addButton", QStringLiteral("&Ajouter"), QStringLiteral("ajouter"), 20);
+  QPushButton* remove = MakeButton(this, "deleteButton", QStringLiteral("&Supprimer"),
                                    QStringLiteral("supprimer"), 20);
   QPushButton* modify =
-      MakeButton(this, "modifyButton", QStringLiteral("Modifier"), QStringLiteral("modifier"), 20);
+      MakeButton(this, "modifyButton", QStringLiteral("&Modifier"), QStringLiteral("modifier"), 20);
   sortButton_ =
-      MakeButton(this, "sortButton", QStringLiteral("Trier"), QStringLiteral("trier"), 20);
+      MakeButton(this, "sortButton", QStringLiteral("&Trier"), QStringLiteral("trier"), 20);
   QPushButton* ok = MakeButton(this, "okButton", QStringLiteral("OK"));
   ok->setDefault(true);
   ApplyLayout(*this, kRegisterEditorLayout);
@@ -206,15 +204,6 @@ void RegisterEditor::done(int result) {
   bool mayClose = false;
   RunGuarded(desktop_, [&] { mayClose = askToSave(); });
   if (mayClose) QDialog::done(result);
-}
-
-void RegisterEditor::keyPressEvent(QKeyEvent* event) {
-  // No cancel button: Escape does nothing.
-  if (event->key() == Qt::Key_Escape) {
-    event->accept();
-    return;
-  }
-  QDialog::keyPressEvent(event);
 }
 
 bool RegisterEditor::eventFilter(QObject* watched, QEvent* event) {

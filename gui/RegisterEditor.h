@@ -7,7 +7,6 @@
 
 #include "register/Register.h"
 
-class QKeyEvent;
 class QLabel;
 class QPushButton;
 
@@ -43,11 +42,10 @@ class RegisterEditor : public QDialog {
   int personCount() const { return register_.size(); }
   const std::string& registerPath() const { return register_.path(); }
 
-  // Every way of closing (OK, Enter, the close box) goes through the save question.
+  // Every way of closing (OK, Enter, Escape, the close box) goes through the save question.
   void done(int result) override;
 
  protected:
-  void keyPressEvent(QKeyEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:

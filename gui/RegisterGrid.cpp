@@ -2,11 +2,15 @@
 #include "gui/RegisterGrid.h"
 
 #include <QHeaderView>
+#include <QPainter>
+
 #include <algorithm>
+#include "gui/DialogLook.h"
 
 namespace vorel {
 
 RegisterGrid::RegisterGrid(QWidget* parent) : QTableView(parent) {
+  setAccessibleName(QStringLiteral("Liste des personnes"));
   setSelectionBehavior(SelectRows);
   setSelectionMode(SingleSelection);
   setEditTriggers(NoEditTriggers);
@@ -34,8 +38,8 @@ RegisterGrid::RegisterGrid(QWidget* parent) : QTableView(parent) {
   heading->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
   heading->setFixedHeight(kRowHeight);
 
+  SetBackground(this, QColor(0, 255, 255));
   QPalette colours = palette();
-  colours.setColor(QPalette::Base, QColor(0, 255, 255));
   // The chosen row stays marked when the focus is on a button.
   for (auto role : {QPalette::Highlight, QPalette::HighlightedText})
     colours.setColor(QPalette::Inactive, role, colours.color(QPalette::Active, role));
@@ -59,6 +63,29 @@ void RegisterGrid::setCurrentRow(int gridRow) {
   selectionModel()->setCurrentIndex(
       target, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
   scrollTo(target);
+}
+
+void RegisterGrid::paintEvent(QPaintEvent* event) {
+  QTableView::paintEvent(event);
+  const QModelIndex current = currentIndex();
+  if (!hasFocus() || !current.isValid()) return;
+  // Across the whole visible row, in the chosen row's own text colour.
+  QRect row = visualRect(current);
+  row.setLeft(0);
+  row.setRight(viewport()->width() - 1);
+  QPainter painter(viewport());
+  painter.setPen(QPen(palette().color(QPalette::HighlightedText), 1, Qt::DotLine));
+  painter.drawRect(row.adjusted(1, 1, -2, -2));
+}
+
+void RegisterGrid::focusInEvent(QFocusEvent* event) {
+  QTableView::focusInEvent(event);
+  viewport()->update();
+}
+
+void RegisterGrid::focusOutEvent(QFocusEvent* event) {
+  QTableView::focusOutEvent(event);
+  viewport()->update();
 }
 
 QModelIndex RegisterGrid::moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) {

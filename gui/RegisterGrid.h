@@ -6,7 +6,8 @@
 namespace vorel {
 
 // Rows 1..N of the register are model rows 0..N-1; the heading is the header, so it can never
-// become current. Enter, Escape and Tab go on to the dialog.
+// become current. Enter, Escape and Tab go on to the dialog. While the grid has the focus, a
+// dotted frame inside the chosen row says so; the row keeps its colours.
 class RegisterGrid : public QTableView {
   Q_OBJECT
 
@@ -24,6 +25,9 @@ class RegisterGrid : public QTableView {
   void keyboardSearch(const QString&) override {}
 
  protected:
+  void paintEvent(QPaintEvent* event) override;
+  void focusInEvent(QFocusEvent* event) override;
+  void focusOutEvent(QFocusEvent* event) override;
   QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override;
   QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex& index,
                                                        const QEvent* event) const override;

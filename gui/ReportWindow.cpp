@@ -1,6 +1,7 @@
 // The report window.
 #include "gui/ReportWindow.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
@@ -40,6 +41,9 @@ namespace {
 constexpr size_t kMaxReportFileSize = size_t{512} << 20;
 
 const QString kFilter = QStringLiteral("Fichiers vorel (*.RTF)");
+// The window reads plain text as well as RTF: the open dialog lists both, and any file.
+const QString kOpenFilters =
+    QStringLiteral("Fichiers vorel (*.RTF);;Textes (*.txt *.TXT);;Tous les fichiers (*)");
 const QString kDefaultSuffix = QStringLiteral("RTF");
 
 QString FilePart(const std::string& path) {
@@ -96,21 +100,29 @@ ReportWindow::ReportWindow(Desktop& desktop, std::string settingsPath)
   setObjectName(QStringLiteral("reportWindow"));
   move(kReportDesignPlacement.topLeft());
   resize(kReportDesignPlacement.size());
+  setMinimumSize(kReportMinimumSize);
 
   toolbar_ = new QFrame(this);
   toolbar_->setObjectName(QStringLiteral("toolbar"));
   toolbar_->setFrameStyle(QFrame::Panel | QFrame::Raised);
-  const auto button = [this](const char* name, const char* picture, const QString& tip) {
-    return MakeToolButton(toolbar_, name, QString::fromLatin1(picture),
-                          ToolButtonLook{{}, tip, 18, false});
+  const auto button = [this](const char* name, const char* picture, const QString& tip,
+                             const QString& accessibleName) {
+    QToolButton* made = MakeToolButton(toolbar_, name, QString::fromLatin1(picture),
+                                       ToolButtonLook{{}, tip, 18, true});
+    made->setAccessibleName(accessibleName);
+    return made;
   };
-  QToolButton* save = button("saveButton", "enregistrer", QStringLiteral("Enregistrer"));
-  QToolButton* print = button("printButton", "imprimer", QStringLiteral("Imprimer"));
+  QToolButton* save = button("saveButton", "enregistrer", QStringLiteral("Enregistrer"),
+                             QStringLiteral("Enregistrer"));
+  QToolButton* print =
+      button("printButton", "imprimer", QStringLiteral("Imprimer"), QStringLiteral("Imprimer"));
   QToolButton* copy =
-      button("copyButton", "copier", QStringLiteral("Copier dans le Presse-papiers"));
+      button("copyButton", "copier", QStringLiteral("Copier dans le Presse-papiers"),
+             QStringLiteral("Copier"));
 
   reportEdit_ = new QTextEdit(this);
   reportEdit_->setObjectName(QStringLiteral("reportEdit"));
+  reportEdit_->setAccessibleName(QStringLiteral("Texte du vorel"));
   const QFont base = ReportFont();
   reportEdit_->document()->setDefaultFont(base);
   reportEdit_->setFont(base);
@@ -128,10 +140,34 @@ ReportWindow::ReportWindow(Desktop& desktop, std::string settingsPath)
 
   ApplyLayout(*this, kReportWindowLayout);
   layOutChildren();
+  // The window opens with the caret in the text, though Tab reaches the buttons first.
+  reportEdit_->setFocus();
 
   connect(save, &QToolButton::clicked, this, Guarded(desktop_, [this] { saveReport(); }));
   connect(print, &QToolButton::clicked, this, Guarded(desktop_, [this] { printReport(); }));
   connect(copy, &QToolButton::clicked, this, Guarded(desktop_, [this] { copyReport(); }));
+  // The usual keys of the three commands and of "&Ouvrir"; Ctrl+C stays the text's own copy of
+  // the selection.
+  const auto command = [this](QKeySequence::StandardKey keys, void (ReportWindow::*handler)()) {
+    auto* action = new QAction(this);
+    action->setShortcut(keys);
+    action->setShortcutContext(Qt::WindowShortcut);
+    addAction(action);
+    connect(action, &QAction::triggered, this,
+            Guarded(desktop_, [this, handler] { (this->*handler)(); }));
+  };
+  command(QKeySequence::Save, &ReportWindow::saveReport);
+  command(QKeySequence::Print, &ReportWindow::printReport);
+  command(QKeySequence::Open, &ReportWindow::openReport);
+  // Tab types a tab in the text: Ctrl+Tab and Ctrl+Shift+Tab leave it, for the buttons.
+  const auto move = [this](QKeyCombination keys, bool forward) {
+    auto* shortcut = new QShortcut(QKeySequence(keys), this);
+    connect(shortcut, &QShortcut::activated, this,
+            [this, forward] { forward ? focusNextChild() : focusPreviousChild(); });
+  };
+  move(Qt::CTRL | Qt::Key_Tab, true);
+  move(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab, false);
+  move(Qt::CTRL | Qt::Key_Backtab, false);
   // F1 opens the help page of what the window shows.
   auto* help = new QShortcut(QKeySequence(Qt::Key_F1), this);
   help->setContext(Qt::WindowShortcut);
@@ -220,7 +256,7 @@ void ReportWindow::openReport() {
   if (isModified() && !askToSave()) return;
   FileRequest request;
   request.title = QStringLiteral("Ouvrir un fichier texte");
-  request.filter = kFilter;
+  request.filter = kOpenFilters;
   request.defaultSuffix = kDefaultSuffix;
   request.initialPath = lastOpened_;
   request.helpTopic = HelpTopic::Open;

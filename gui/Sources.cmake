@@ -1,12 +1,15 @@
 # Every window and dialog, and what they share.
 set(VOREL_LAYER_SOURCES
   gui/AboutBox.cpp
+  gui/Accessibility.cpp
   gui/Desktop.cpp
   gui/DialogLook.cpp
   gui/Dialogs.h
   gui/Guard.h
   gui/BusyCursor.h
   gui/HelpTopic.h
+  gui/HelpLinkAccessible.cpp
+  gui/HelpTextAccessible.cpp
   gui/HelpWindow.cpp
   gui/Layouts.h
   gui/LogoWindow.cpp
@@ -24,6 +27,7 @@ set(VOREL_LAYER_SOURCES
   gui/SplashWindow.cpp
   gui/TimedWait.cpp
   gui/UrlLabel.cpp
+  gui/UrlLabelAccessible.cpp
   gui/WindowLayout.cpp
   resources/vorel.qrc
 )

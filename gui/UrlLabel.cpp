@@ -4,10 +4,15 @@
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QPainter>
+#include <QStyle>
+#include <QStyleOptionFocusRect>
 
 #include "gui/Desktop.h"
+#include "gui/DialogLook.h"
 
 namespace vorel {
 
@@ -20,7 +25,9 @@ UrlLabel::UrlLabel(Desktop& desktop, QWidget* parent)
   QFont f = font();
   f.setUnderline(true);
   setFont(f);
-  menu_->addAction(QStringLiteral("Copy"), this, &UrlLabel::copy);
+  menu_->addAction(QStringLiteral("Copier"), this, &UrlLabel::copy);
+  // Tab reaches the link; a click does not take the focus from where the user left it.
+  setFocusPolicy(Qt::TabFocus);
 }
 
 UrlLabel::~UrlLabel() {
@@ -33,9 +40,7 @@ QColor UrlLabel::fontColor() const {
 }
 
 void UrlLabel::setFontColor(const QColor& color) {
-  QPalette p = palette();
-  p.setColor(QPalette::WindowText, color);
-  setPalette(p);
+  SetTextColour(this, color);
 }
 
 QString UrlLabel::target() const {
@@ -74,6 +79,30 @@ void UrlLabel::mouseReleaseEvent(QMouseEvent* event) {
 void UrlLabel::contextMenuEvent(QContextMenuEvent* event) {
   menu_->popup(event->globalPos());
   event->accept();
+}
+
+void UrlLabel::keyPressEvent(QKeyEvent* event) {
+  const bool activates = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter ||
+                         event->key() == Qt::Key_Space;
+  if (activates && event->modifiers() == Qt::NoModifier && !event->isAutoRepeat()) {
+    click();
+    event->accept();
+    return;
+  }
+  QLabel::keyPressEvent(event);
+}
+
+void UrlLabel::paintEvent(QPaintEvent* event) {
+  QLabel::paintEvent(event);
+  if (!hasFocus()) return;
+  // The style's focus frame, around the text as a button draws it around its caption.
+  QPainter painter(this);
+  QStyleOptionFocusRect option;
+  option.initFrom(this);
+  option.rect = contentsRect().intersected(
+      QRect(QPoint(0, 0), QSize(fontMetrics().horizontalAdvance(text()) + 2, height())));
+  option.backgroundColor = palette().color(backgroundRole());
+  style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
 }
 
 }  // namespace vorel

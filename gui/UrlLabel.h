@@ -1,5 +1,6 @@
-// A label that looks like a link, opens its address when clicked, shows a second colour while
-// the left button is held on it, and copies its text from a one-item menu.
+// A label that looks like a link, opens its address when clicked (or, once Tab has reached it,
+// with Enter or Space), shows a second colour while the left button is held on it, and copies
+// its text from a one-item menu.
 #pragma once
 
 #include <QColor>
@@ -27,6 +28,8 @@ class UrlLabel : public QLabel {
   QColor activeColor() const { return activeColor_; }
   void setActiveColor(const QColor& color) { activeColor_ = color; }
 
+  // The text's colour; one that would not read on the theme's background is lightened or
+  // darkened there, keeping its hue.
   QColor fontColor() const;
   void setFontColor(const QColor& color);
 
@@ -44,6 +47,8 @@ class UrlLabel : public QLabel {
   void mousePressEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
   void contextMenuEvent(QContextMenuEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void paintEvent(QPaintEvent* event) override;
 
  private:
   Desktop& desktop_;

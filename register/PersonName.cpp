@@ -39,8 +39,13 @@ std::string_view SpelledOut(char32_t c) {
   }
 }
 
-// The capitals a character stands for; empty when it is dropped.
-std::string_view Capitals(char32_t c) {
+bool SeparatesWords(char32_t c) {
+  return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == 0xA0 || c == 0x202F;
+}
+
+}  // namespace
+
+std::string_view PersonNameLetters(char32_t c) {
   static constexpr std::string_view kAlphabet = "ABCDEFGHIJKLMNOPQRSTUVWXYZ";
   if (c >= 'A' && c <= 'Z') return kAlphabet.substr(c - 'A', 1);
   if (c >= 'a' && c <= 'z') return kAlphabet.substr(c - 'a', 1);
@@ -51,12 +56,6 @@ std::string_view Capitals(char32_t c) {
   if (base == '.') return {};
   return kAlphabet.substr(base - 'A', 1);
 }
-
-bool SeparatesWords(char32_t c) {
-  return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == 0xA0 || c == 0x202F;
-}
-
-}  // namespace
 
 std::string NormalisePersonName(std::string_view text) {
   const bool utf8 = IsValidUtf8(text);
@@ -70,7 +69,7 @@ std::string NormalisePersonName(std::string_view text) {
       spacePending = true;
       continue;
     }
-    const std::string_view capitals = Capitals(c);
+    const std::string_view capitals = PersonNameLetters(c);
     if (capitals.empty()) continue;
     if (spacePending && !name.empty()) name += ' ';
     spacePending = false;

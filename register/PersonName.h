@@ -18,4 +18,9 @@ namespace vorel {
 // result holds only A to Z and single inner spaces; it may be empty.
 std::string NormalisePersonName(std::string_view text);
 
+// The letters of the rule above for one character: its capital, its base letter's capital, or
+// the two capitals it is spelled with; empty for a character the rule drops or that separates
+// words. The person entry folds what is typed with it, keeping spaces as typed.
+std::string_view PersonNameLetters(char32_t c);
+
 }  // namespace vorel

@@ -8,11 +8,12 @@ VOREL_BUILD_PACKAGES="cmake ninja-build g++ pkg-config qt6-base-dev qt6-translat
 # The Debian package: CPack's dependency search.
 VOREL_PACKAGE_PACKAGES="dpkg-dev file"
 # Tests: unit tests, the word processors that check our RTF, the X server, a window manager
-# and the tools of the end-to-end tests, the unprivileged user of the file tests, the PDF
-# reader, the package's validators.
+# and the tools of the end-to-end tests, the keyboard layouts, the accessibility bus and a
+# screen reader's view of it, a Wayland compositor and Qt's Wayland plugin, the unprivileged
+# user of the file tests, the PDF reader, the package's validators.
 VOREL_TEST_PACKAGES="libgtest-dev libgmock-dev pandoc abiword xvfb xauth xdotool x11-utils xclip python3
-  openbox util-linux poppler-utils $VOREL_PACKAGE_PACKAGES lintian desktop-file-utils appstream man-db
-  groff-base"
+  openbox x11-xkb-utils dbus-daemon at-spi2-core python3-pyatspi weston qt6-wayland util-linux
+  poppler-utils $VOREL_PACKAGE_PACKAGES lintian desktop-file-utils appstream man-db groff-base"
 # Continuous integration adds the heaviest word processor, whose check scripts/test skips
 # where it is missing.
 VOREL_CI_PACKAGES="libreoffice-writer-nogui unzip"

@@ -7,6 +7,7 @@ out=..
 one() { rsvg-convert -w "$2" -h "$3" "$1.svg" -o "$out/$4.png"; }
 # single-size pictures
 one logo 360 300 logo
+one logo 720 600 logo@2x
 one icon 256 256 icon
 one icon32 32 32 icon32
 one hand 32 32 hand

@@ -1,6 +1,7 @@
 // F1 in every window and dialog of the program opens the help at the window's topic.
 #include <QApplication>
 #include <QDialog>
+#include <QPointer>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -30,7 +31,8 @@ class HelpRecorder : public QtDesktop {
 
 void PressF1(QWidget& window) {
   window.activateWindow();
-  QVERIFY(QTest::qWaitForWindowActive(&window));
+  // Not qWaitForWindowActive: it takes a dialog for active as soon as its owner is.
+  QVERIFY(QTest::qWaitFor([&] { return QApplication::activeWindow() == &window; }));
   QTest::keyClick(window.focusWidget() ? window.focusWidget() : &window, Qt::Key_F1);
 }
 
@@ -96,6 +98,35 @@ class HelpKeyTest : public QObject {
       row.pressF1();
       QVERIFY2(desktop.topics == std::vector<HelpTopic>{row.topic}, row.window);
     }
+  }
+
+  // Help asked for in a modal dialog can be read and closed before the dialog is, and outlives
+  // it; Escape closes it.
+  void helpOverAModalDialog() {
+    QTemporaryDir dir;
+    auto* help = new HelpWindow(dir.filePath("VOREL.HLP"));
+    QPointer<HelpWindow> alive(help);
+    QtDesktop desktop(*help);
+    bool closedByEscape = false;
+    {
+      QDialog dialog;
+      QTimer::singleShot(0, [&] {
+        QVERIFY(QTest::qWaitForWindowActive(&dialog));
+        desktop.showHelp(HelpTopic::Main);
+        QVERIFY(QTest::qWaitFor([&] { return QApplication::activeWindow() == help; }));
+        // Through the window system, as a user's key comes: a blocked window gets none.
+        QTest::keyClick(help->windowHandle(), Qt::Key_Escape);
+        closedByEscape = !help->isVisible();
+        desktop.showHelp(HelpTopic::Open);
+        dialog.accept();
+      });
+      dialog.exec();
+    }
+    QVERIFY(closedByEscape);
+    QVERIFY(alive);
+    QVERIFY(help->isVisible());
+    QVERIFY(!help->parentWidget());
+    delete help;
   }
 };
 

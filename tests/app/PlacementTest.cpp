@@ -73,6 +73,12 @@ class PlacementTest : public QObject {
     ReportWindow w(*desktop_, iniPath().toStdString());
     w.restorePlacement();
     QCOMPARE(w.geometry(), QRect(212, 234, 800, 400));
+    // A size below the window's minimum, written by hand or by an older version, opens at the
+    // minimum.
+    writeIni("[AnalWin]\r\nx=5\r\ny=6\r\nw=100\r\nh=40\r\n");
+    ReportWindow small(*desktop_, iniPath().toStdString());
+    small.restorePlacement();
+    QCOMPARE(small.geometry(), QRect(QPoint(5, 6), kReportMinimumSize));
   }
 
   void firstRunWritesBothSectionsAndTheNextRunReadsThem() {

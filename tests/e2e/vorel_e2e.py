@@ -46,6 +46,8 @@ class Session:
         self.others = []
         self.display = None
         self.wm = None
+        self.helpers = []  # the session bus, the accessibility bus, a compositor
+        self.extra_env = {}  # set, or removed where None, in every process's environment
         self._start_xvfb()
         if window_manager:
             self._start_window_manager()
@@ -91,7 +93,44 @@ class Session:
             "QT_QPA_PLATFORM": "xcb",
             "LANG": "fr_FR.UTF-8",
         }
+        for key, value in self.extra_env.items():
+            if value is None:
+                env.pop(key, None)
+            else:
+                env[key] = value
         return env
+
+    def start_helper(self, args, env=None):
+        p = subprocess.Popen(args, env=env or self.env(), stdout=subprocess.DEVNULL,
+                             stderr=subprocess.DEVNULL, start_new_session=True)
+        self.helpers.append(p)
+        return p
+
+    def start_accessibility(self):
+        """A session bus of its own with the accessibility bus on it, as a desktop has, and Qt's
+        bridge to it on, as a screen reader running would turn it on."""
+        read_fd, write_fd = os.pipe()
+        bus = subprocess.Popen(["dbus-daemon", "--session", "--nofork",
+                                f"--print-address={write_fd}"], pass_fds=(write_fd,),
+                               stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
+                               start_new_session=True)
+        self.helpers.append(bus)
+        os.close(write_fd)
+        address = b""
+        deadline = time.monotonic() + TIMEOUT
+        while not address.endswith(b"\n"):
+            if time.monotonic() > deadline:
+                raise Failure("the session bus did not start")
+            chunk = os.read(read_fd, 256)
+            if not chunk:
+                raise Failure("the session bus ended at start")
+            address += chunk
+        os.close(read_fd)
+        self.extra_env.update(DBUS_SESSION_BUS_ADDRESS=address.decode().strip(),
+                              QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
+        # This process reads the accessibility tree through the same bus.
+        os.environ["DBUS_SESSION_BUS_ADDRESS"] = self.extra_env["DBUS_SESSION_BUS_ADDRESS"]
+        self.start_helper(["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"])
 
     def start(self):
         self.vorel_log = open(os.path.join(self.root, "vorel.log"), "w")
@@ -114,7 +153,7 @@ class Session:
             raise Failure("Vorel did not end")
 
     def close(self):
-        for p in (self.vorel, *self.others, self.wm, self.xvfb):
+        for p in [self.vorel, *self.others, self.wm] + self.helpers[::-1] + [self.xvfb]:
             if p and p.poll() is None:
                 try:
                     os.killpg(p.pid, signal.SIGKILL)
@@ -224,7 +263,9 @@ class Session:
 
     def type(self, wid, text):
         self.focus(wid)
-        self.x("xdotool", "type", "--clearmodifiers", "--delay", "30", text)
+        # xdotool reads the text in its locale's encoding: UTF-8, whichever locales exist.
+        run(["xdotool", "type", "--clearmodifiers", "--delay", "30", text],
+            env=dict(self.env(), LC_ALL="C.UTF-8"))
 
     def click(self, wid, x, y):
         self.x("xdotool", "mousemove", "--window", wid, str(x), str(y), "click", "1")
@@ -656,6 +697,19 @@ def scenario_screenshots(s, out_dir):
     shot(help_window, "help")
     s.key(main, "alt+q")
     s.wait_exit()
+    # The register editor in a dark theme, as a desktop in its dark style gives it.
+    s.extra_env.update(QT_QPA_PLATFORMTHEME="gtk3", GTK_THEME="Adwaita:dark")
+    s.start()
+    main = s.wait_window("Vorel")
+    s.key(main, "alt+f")
+    editor = s.wait_window(EDITOR)
+    s.key(editor, "shift+Tab")  # the focus on the grid
+    time.sleep(0.3)
+    shot(editor, "register-editor-dark")
+    s.key(editor, "Escape")
+    s.wait_gone(EDITOR)
+    s.key(main, "alt+q")
+    s.wait_exit()
 
 
 def scenario_install(s):
@@ -742,6 +796,236 @@ def scenario_undo(s):
     s.wait_exit()
 
 
+# -- through the accessibility bus ---------------------------------------------------------
+# What a screen reader is told: every window's tree, read as it reads it.
+
+# Controls a screen reader must be able to name; Qt's own parts (scroll bars, viewports,
+# fillers) are not among them.
+NAMED_ROLES = {"push button", "toggle button", "text", "password text", "table", "link"}
+
+
+class ScreenReader:
+    def __init__(self, s):
+        import pyatspi  # once the session bus is in this process's environment
+        self.pyatspi = pyatspi
+        self.s = s
+
+    def application(self):
+        desktop = self.pyatspi.Registry.getDesktop(0)
+        for i in range(desktop.childCount):
+            app = desktop.getChildAtIndex(i)
+            if app is not None and app.name == "Vorel":
+                return app
+        return None
+
+    def top_levels(self):
+        app = self.application()
+        return [app.getChildAtIndex(i) for i in range(app.childCount)] if app else []
+
+    def window(self, role, name, timeout=TIMEOUT):
+        """The top-level window with that role and name, once it is on the screen."""
+        deadline = time.monotonic() + timeout
+        while time.monotonic() < deadline:
+            if self.s.vorel and self.s.vorel.poll() is not None:
+                raise Failure(f"Vorel ended while waiting for the {role} '{name}'")
+            try:
+                for w in self.top_levels():
+                    if (w is not None and w.getRoleName() == role and w.name == name and
+                            w.getState().contains(self.pyatspi.STATE_SHOWING)):
+                        return w
+            except Exception:
+                pass  # a window going while it is read
+            time.sleep(0.1)
+        raise Failure(f"no {role} '{name}' within {timeout} s")
+
+    def gone(self, role, name, timeout=TIMEOUT):
+        deadline = time.monotonic() + timeout
+        while time.monotonic() < deadline:
+            try:
+                if not any(w is not None and w.getRoleName() == role and w.name == name and
+                           w.getState().contains(self.pyatspi.STATE_SHOWING)
+                           for w in self.top_levels()):
+                    return
+            except Exception:
+                pass
+            time.sleep(0.1)
+        raise Failure(f"the {role} '{name}' did not go within {timeout} s")
+
+    def walk(self, node, depth=0):
+        """(role, name) of node and everything under it."""
+        yield node.getRoleName(), node.name
+        if depth < 12:
+            for i in range(node.childCount):
+                child = node.getChildAtIndex(i)
+                if child is not None:
+                    yield from self.walk(child, depth + 1)
+
+    def find(self, node, role, name):
+        if node.getRoleName() == role and node.name == name:
+            return node
+        for i in range(node.childCount):
+            child = node.getChildAtIndex(i)
+            found = self.find(child, role, name) if child is not None else None
+            if found is not None:
+                return found
+        return None
+
+    def press(self, window, name, role="push button"):
+        """Presses a control as a screen reader's user does. A button that opens a modal dialog
+        answers only when the dialog closes: that answer is not waited for."""
+        from gi.repository import GLib
+        control = self.find(window, role, name)
+        if control is None:
+            raise Failure(f"no {role} '{name}' in '{window.name}'")
+        # No grace for a program just started either (-1): the dialog is the answer.
+        self.pyatspi.setTimeout(1000, -1)
+        try:
+            control.queryAction().doAction(0)
+        except GLib.GError:
+            pass
+        finally:
+            self.pyatspi.setTimeout(25000, -1)
+
+
+# Each window, and the names a screen reader must find in it (others may be there too).
+A11Y_NAMES = {
+    ("frame", "Vorel"): [("push button", n) for n in
+                         ("Fichier", "Vorel", "Thème", "Couple", "Ouvrir", "Aide", "A propos",
+                          "Quitter")],
+    ("dialog", EDITOR): [("table", "Liste des personnes")] + [
+        ("push button", n) for n in ("Ajouter", "Supprimer", "Modifier", "Trier", "OK")],
+    ("dialog", "Ajouter"): [("text", n) for n in ("Nom et prénom(s)", "Jour", "Mois", "Année")] +
+                           [("push button", "OK"), ("push button", "Annuler")],
+    ("dialog", "Choix d'une personne"): [("table", "Liste des personnes"),
+                                          ("push button", "OK"), ("push button", "Annuler")],
+    ("frame", DUPONT_TITLE): [("push button", n) for n in ("Enregistrer", "Imprimer", "Copier")] +
+                             [("text", "Texte du vorel")],
+    ("dialog", "A propos"): [("image", "Icône de Vorel"), ("link", "vorel.example"),
+                             ("push button", "OK")],
+    ("frame", "Aide de Vorel"): [("document frame", "Aide de Vorel"),
+                                 ("link", "Le programme et sa fenêtre principale"),
+                                 ("link", "Ouvrir un bilan enregistré")],
+}
+
+
+def check_accessible(reader, role, title):
+    window = reader.window(role, title)
+    found = set()
+    for r, name in reader.walk(window):
+        if r in NAMED_ROLES and not name.strip():
+            raise Failure(f"a {r} without a name in '{title}'")
+        found.add((r, name))
+    missing = [e for e in A11Y_NAMES[(role, title)] if e not in found]
+    if missing:
+        raise Failure(f"'{title}' lacks {missing}; it holds {sorted(found)}")
+    for w in reader.top_levels():
+        if w is not None and w.getRoleName() not in ("frame", "dialog"):
+            raise Failure(f"the window '{w.name}' reads as a {w.getRoleName()}")
+
+
+def scenario_a11y(s):
+    """Each window in turn, opened with the keyboard, walked as a screen reader walks it."""
+    s.start_accessibility()
+    write_two_persons(s)
+    s.start()
+    reader = ScreenReader(s)
+    main = s.wait_window("Vorel")
+    check_accessible(reader, "frame", "Vorel")
+    s.key(main, "alt+f")
+    editor = s.wait_window(EDITOR)
+    check_accessible(reader, "dialog", EDITOR)
+    s.key(editor, "alt+a")  # "&Ajouter"
+    entry = s.wait_window("Ajouter")
+    check_accessible(reader, "dialog", "Ajouter")
+    s.key(entry, "Escape")
+    s.wait_gone("Ajouter")
+    s.key(editor, "Escape")  # nothing changed: it closes without a question
+    s.wait_gone(EDITOR)
+    s.key(main, "alt+v")
+    chooser = s.wait_window("Choix d'une personne")
+    check_accessible(reader, "dialog", "Choix d'une personne")
+    s.click(chooser, 100, 75)
+    s.key(chooser, "Return")
+    s.wait_window(DUPONT_TITLE)
+    check_accessible(reader, "frame", DUPONT_TITLE)
+    s.key(main, "alt+p")
+    about = s.wait_window("A propos")
+    check_accessible(reader, "dialog", "A propos")
+    s.key(about, "Return")
+    s.wait_gone("A propos")
+    s.key(main, "alt+a")
+    s.wait_window("Aide de Vorel")
+    check_accessible(reader, "frame", "Aide de Vorel")
+    s.key(main, "alt+q")
+    if s.wait_exit() != 0:
+        raise Failure("Vorel did not end with status 0")
+
+
+def scenario_wayland(s):
+    """Natively on Wayland, a compositor without a screen: every window opens and closes, and
+    the program ends well. Nothing types there, so a screen reader's presses drive it."""
+    runtime = os.path.join(s.root, "wayland")
+    os.makedirs(runtime, mode=0o700)
+    s.extra_env.update(XDG_RUNTIME_DIR=runtime, WAYLAND_DISPLAY="wayland-vorel",
+                       QT_QPA_PLATFORM="wayland", DISPLAY=None,
+                       # The headless seat has no keyboard, and Qt's text input asks it for one
+                       # as soon as a text field takes the focus: its compose input instead.
+                       QT_IM_MODULE="compose")
+    s.start_helper(["weston", "--backend=headless-backend.so", "--socket=wayland-vorel",
+                    "--idle-time=0"])
+    s.wait_for("the compositor", lambda: os.path.exists(os.path.join(runtime, "wayland-vorel")))
+    s.start_accessibility()
+    write_two_persons(s)
+    s.start()
+    reader = ScreenReader(s)
+    main = reader.window("frame", "Vorel")
+    reader.press(main, "Fichier")
+    editor = reader.window("dialog", EDITOR)
+    reader.press(editor, "Ajouter")
+    entry = reader.window("dialog", "Ajouter")
+    reader.press(entry, "Annuler")
+    reader.gone("dialog", "Ajouter")
+    reader.press(editor, "OK")
+    reader.gone("dialog", EDITOR)
+    reader.press(main, "Vorel")
+    chooser = reader.window("dialog", "Choix d'une personne")
+    reader.press(chooser, "OK")
+    reader.window("frame", "MARTIN PAUL HENRI (mercredi 14 mars 1962 - Poissons)")
+    reader.press(main, "A propos")
+    about = reader.window("dialog", "A propos")
+    reader.press(about, "OK")
+    reader.gone("dialog", "A propos")
+    reader.press(main, "Quitter")
+    status = s.wait_exit()
+    if status != 0:
+        raise Failure(f"Vorel ended with status {status}")
+    if "[MainW]" not in read_ini(s):
+        raise Failure("vorel.ini was not written")
+
+
+def scenario_accents(s):
+    """On a French keyboard é is a key of its own: the name field takes it as E."""
+    s.x("setxkbmap", "fr")
+    s.start()
+    main = s.wait_window("Vorel")
+    s.key(main, "alt+f")
+    editor = s.wait_window(EDITOR)
+    s.key(editor, "alt+a")  # "&Ajouter"
+    entry = s.wait_window("Ajouter")
+    fill_entry(s, entry, "Hélène Dupré-Bœuf", "5", "3", "1962")
+    s.key(entry, "Return")
+    s.wait_gone("Ajouter")
+    s.key(editor, "Escape")  # through the save question
+    question = s.wait_window("Confirmation")
+    s.key(question, "alt+o")
+    s.wait_gone(EDITOR)
+    data = read_register(s)
+    if data[267:] != record(b"HELENE DUPREBOEUF", b"05/03/1962"):
+        raise Failure(f"second record: {data[268:268 + data[267]]!r}")
+    s.key(main, "alt+q")
+    s.wait_exit()
+
+
 # -- under a window manager ---------------------------------------------------------------
 # openbox frames every window: a title bar and borders that the program does not draw. A
 # position read or written by the program is the frame's, and a centred window is centred
@@ -801,8 +1085,13 @@ def scenario_wm_centring(s):
     write_two_persons(s)
     write_bmp(os.path.join(s.work, "LOGICIEL.BMP"), 200, 120)
     s.start()
-    check_centred(s, "Vorel pour Windows")
-    check_centred(s, "Logiciel")
+    for title in ("Vorel pour Windows", "Logiciel"):
+        picture = check_centred(s, title)
+        # A start-up picture: no frame, and a window type that keeps it off the task bar.
+        if s.frame(picture)[2:] != s.geometry(picture)[2:]:
+            raise Failure(f"'{title}' has a frame: {s.frame(picture)}")
+        if "_NET_WM_WINDOW_TYPE_SPLASH" not in s.x("xprop", "-id", picture, "_NET_WM_WINDOW_TYPE"):
+            raise Failure(f"'{title}' is not a start-up picture")
     main = s.wait_window("Vorel")
     if settled_frame(s, main)[:2] != (10, 10):
         raise Failure(f"the main window's frame stands at {settled_frame(s, main)}")
@@ -909,6 +1198,9 @@ SCENARIOS = {
     "wm.maximised": scenario_wm_maximised,
     "twoprograms": scenario_two_programs,
     "wm.themeandcouple": scenario_wm_theme_and_couple,
+    "a11y": scenario_a11y,
+    "wayland": scenario_wayland,
+    "accents": scenario_accents,
 }
 
 

@@ -1,9 +1,12 @@
 // The about dialog and its link label.
 #include <QApplication>
 #include <QClipboard>
+#include <QFile>
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
+#include <QRegularExpression>
+#include <QSysInfo>
 #include <QTest>
 #include <QTimer>
 
@@ -30,8 +33,17 @@ class AboutBoxTest : public QObject {
     QCOMPARE(box.windowTitle(), QString("A propos"));
     QCOMPARE(test::Child<QLabel>(box, "productName")->text(), QString("Vorel"));
     QVERIFY(test::Child<QLabel>(box, "productName")->font().bold());
-    QCOMPARE(test::Child<QLabel>(box, "version")->text(), QString("Version 2.0 - 32 bits"));
-    QCOMPARE(test::Child<QLabel>(box, "comments")->text(), QString("pour Windows 95 et supérieur"));
+    // The version the build defines, the word size of this build, the system it runs on.
+    QFile cmake(QStringLiteral(VOREL_SOURCE_DIR "/CMakeLists.txt"));
+    QVERIFY(cmake.open(QIODevice::ReadOnly));
+    const auto project = QRegularExpression(QStringLiteral("project\\(Vorel VERSION ([0-9.]+)"))
+                             .match(QString::fromUtf8(cmake.readAll()));
+    QVERIFY(project.hasMatch());
+    QCOMPARE(
+        test::Child<QLabel>(box, "version")->text(),
+        QStringLiteral("Version %1 - %2 bits").arg(project.captured(1)).arg(QSysInfo::WordSize));
+    QCOMPARE(test::Child<QLabel>(box, "comments")->text(), QString("pour Linux"));
+    QCOMPARE(test::Child<QLabel>(box, "programIcon")->accessibleName(), QString("Icône de Vorel"));
     QVERIFY(test::Child<QLabel>(box, "comments")->wordWrap());
     QVERIFY(!test::Child<QLabel>(box, "programIcon")->pixmap().isNull());
     QVERIFY(test::Child<QLabel>(box, "programIcon")->hasScaledContents());
@@ -89,9 +101,28 @@ class AboutBoxTest : public QObject {
     QCOMPARE(label.fontColor(), QColor(0, 0, 255));
     QTest::mouseRelease(&label, Qt::RightButton);
     QCOMPARE(label.contextMenu()->actions().size(), 1);
-    QCOMPARE(label.contextMenu()->actions()[0]->text(), QString("Copy"));
+    QCOMPARE(label.contextMenu()->actions()[0]->text(), QString("Copier"));
     label.contextMenu()->actions()[0]->trigger();
     QCOMPARE(QApplication::clipboard()->text(), QString("www.vorel.example"));
+  }
+
+  // Tab reaches the link from OK; Enter or Space there opens it, and Enter elsewhere is OK's.
+  void linkByTheKeyboard() {
+    AboutBox box(*desktop_);
+    box.show();
+    QVERIFY(QTest::qWaitForWindowActive(&box));
+    auto* ok = test::Child<QPushButton>(box, "okButton");
+    QCOMPARE(box.focusWidget(), ok);
+    QTest::keyClick(ok, Qt::Key_Tab);
+    auto* link = test::Child<UrlLabel>(box, "link");
+    QCOMPARE(box.focusWidget(), link);
+    for (Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space}) QTest::keyClick(link, key);
+    QCOMPARE(desktop_->openedUrls, QStringList(3, QString(kPublisherUrl)));
+    QVERIFY(box.isVisible());
+    QTest::keyClick(link, Qt::Key_Tab);
+    QCOMPARE(box.focusWidget(), ok);
+    QTest::keyClick(ok, Qt::Key_Return);
+    QVERIFY(!box.isVisible());
   }
 
   void blankAddressFallsBackToTheCaption() {

@@ -97,10 +97,10 @@ class RegisterEditorTest : public QObject {
       const char* name;
       const char* caption;
       bool picture;
-    } buttons[] = {{"addButton", "Ajouter", true},
-                   {"deleteButton", "Supprimer", true},
-                   {"modifyButton", "Modifier", true},
-                   {"sortButton", "Trier", true},
+    } buttons[] = {{"addButton", "&Ajouter", true},
+                   {"deleteButton", "&Supprimer", true},
+                   {"modifyButton", "&Modifier", true},
+                   {"sortButton", "&Trier", true},
                    {"okButton", "OK", false}};
     for (const auto& b : buttons) {
       auto* button = test::Child<QPushButton>(editor, b.name);
@@ -306,18 +306,21 @@ class RegisterEditorTest : public QObject {
     const QString path = e.dir.filePath("VOREL.DAT");
     PersonChooser chooser(e.desktop);
 
-    // Annuler keeps the dialog open; Non closes it and keeps the edits.
-    dialogs.answers = {Answer::Cancel, Answer::No};
+    // Annuler keeps the dialog open, whether OK or Escape asked; Non closes it and keeps the
+    // edits.
+    dialogs.answers = {Answer::Cancel, Answer::Cancel, Answer::No};
     ExecWith(editor, [&] {
       e.button("sortButton")->click();
       e.grid()->setCurrentRow(2);
       e.button("deleteButton")->click();
       e.button("okButton")->click();
       QVERIFY(editor.isVisible());
+      QTest::keyClick(e.grid(), Qt::Key_Escape);
+      QVERIFY(editor.isVisible());
       editor.close();  // the close box
       QVERIFY(!editor.isVisible());
     });
-    QCOMPARE(dialogs.boxes.size(), size_t(2));
+    QCOMPARE(dialogs.boxes.size(), size_t(3));
     QCOMPARE(dialogs.boxes[0].kind, BoxKind::Confirmation);
     QCOMPARE(dialogs.boxes[0].text,
              QString("Le fichier a été modifié. Voulez-vous l'enregistrer ?"));
@@ -329,13 +332,14 @@ class RegisterEditorTest : public QObject {
     // The question comes again; Oui writes the file.
     dialogs.answers = {Answer::Yes};
     ExecWith(editor, [&] { QTest::keyClick(e.grid(), Qt::Key_Return); });
-    QCOMPARE(dialogs.boxes.size(), size_t(3));
+    QCOMPARE(dialogs.boxes.size(), size_t(4));
     QVERIFY(!editor.isModified());
     QCOMPARE(LoadRegisterFile(path.toStdString()).value.persons, editor.persons());
 
-    // Nothing changed since: no question.
-    ExecWith(editor, [&] { e.button("okButton")->click(); });
-    QCOMPARE(dialogs.boxes.size(), size_t(3));
+    // Nothing changed since: no question, and Escape closes at once.
+    QCOMPARE(ExecWith(editor, [&] { QTest::keyClick(e.button("okButton"), Qt::Key_Escape); }),
+             int(QDialog::Rejected));
+    QCOMPARE(dialogs.boxes.size(), size_t(4));
     QVERIFY(dialogs.answers.empty() && !dialogs.unexpected);
   }
 
@@ -415,11 +419,6 @@ class RegisterEditorTest : public QObject {
     RegisterEditor& editor = e.editor;
     ExecWith(editor, [&] {
       e.grid()->setFocus();
-      // Escape does nothing, in the grid or on a button.
-      QTest::keyClick(e.grid(), Qt::Key_Escape);
-      QTest::keyClick(e.button("okButton"), Qt::Key_Escape);
-      QVERIFY(editor.isVisible());
-
       // Arrows move the current row and the counter; the heading row is never reached.
       QTest::keyClick(e.grid(), Qt::Key_Down);
       QCOMPARE(e.rowNumber(), QString("Fiche 2/3"));

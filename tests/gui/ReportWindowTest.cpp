@@ -9,6 +9,7 @@
 #include <QDialog>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QFileInfo>
 #include <QImage>
 #include <QLineEdit>
@@ -39,6 +40,7 @@
 #include "gui/Guard.h"
 #include "gui/HelpWindow.h"
 #include "gui/Layouts.h"
+#include "gui/Placement.h"
 #include "gui/QtDesktop.h"
 #include "gui/ReportWindow.h"
 #include "render/DocumentBridge.h"
@@ -99,14 +101,19 @@ class ReportWindowTest : public QObject {
     QCOMPARE(test::Child<QTextEdit>(w, "reportEdit")->geometry(),
              QRect(0, kReportToolbarHeight, 700, 400 - kReportToolbarHeight));
     w.hide();
+    // It cannot be made smaller than its buttons and some text.
+    w.resize(100, 40);
+    QCOMPARE(w.size(), kReportMinimumSize);
     const struct {
       const char* button;
       const char* tip;
-    } buttons[] = {{"saveButton", "Enregistrer"},
-                   {"printButton", "Imprimer"},
-                   {"copyButton", "Copier dans le Presse-papiers"}};
+      const char* name;  // what a screen reader says
+    } buttons[] = {{"saveButton", "Enregistrer", "Enregistrer"},
+                   {"printButton", "Imprimer", "Imprimer"},
+                   {"copyButton", "Copier dans le Presse-papiers", "Copier"}};
     for (const auto& b : buttons) {
       QCOMPARE(test::Child<QToolButton>(w, b.button)->toolTip(), QString::fromUtf8(b.tip));
+      QCOMPARE(test::Child<QToolButton>(w, b.button)->accessibleName(), QString::fromUtf8(b.name));
       QVERIFY(!test::Child<QToolButton>(w, b.button)->icon().pixmap(18).isNull());
     }
     QCOMPARE(test::Child<QTextEdit>(w, "reportEdit")->document()->defaultFont().family(),
@@ -116,6 +123,94 @@ class ReportWindowTest : public QObject {
              Qt::ScrollBarAlwaysOff);
     QCOMPARE(test::Child<QTextEdit>(w, "reportEdit")->lineWrapMode(), QTextEdit::WidgetWidth);
     QVERIFY(!test::Child<QTextEdit>(w, "reportEdit")->tabChangesFocus());
+  }
+
+  // Every command has its keys, and the keyboard reaches every button: Tab in the text types a
+  // tab, Ctrl+Tab and Ctrl+Shift+Tab leave it.
+  void keyboard() {
+    test::ScriptedDesktop dialogs;
+    ReportWindow w(dialogs, Settings());
+    w.showReport(Martin());
+    QVERIFY(QTest::qWaitForWindowActive(&w));
+    auto* edit = test::Child<QTextEdit>(w, "reportEdit");
+    // The caret is in the text, though Tab reaches the buttons first.
+    QCOMPARE(QApplication::focusWidget(), edit);
+    const struct {
+      QKeySequence::StandardKey keys;
+      bool save;  // a save dialog, else an open one or a print dialog
+      int printRequests;
+    } commands[] = {{QKeySequence::Save, true, 0},
+                    {QKeySequence::Open, false, 0},
+                    {QKeySequence::Print, false, 1}};
+    for (const auto& c : commands) {
+      dialogs.fileRequests.clear();
+      dialogs.printRequests = 0;
+      dialogs.files = {QString()};  // cancelled
+      dialogs.copies = {0};
+      dialogs.answers = {Answer::No};
+      QTest::keySequence(edit, QKeySequence(c.keys));
+      QCOMPARE(dialogs.printRequests, c.printRequests);
+      QCOMPARE(dialogs.fileRequests.size(), size_t(c.printRequests ? 0 : 1));
+      if (!c.printRequests) QCOMPARE(dialogs.fileRequests[0].save, c.save);
+      dialogs.files.clear();
+      dialogs.copies.clear();
+      dialogs.answers.clear();
+    }
+
+    QTest::keyClick(edit, Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), edit);
+    QVERIFY(edit->toPlainText().startsWith(QLatin1Char('\t')));
+    QTest::keyClick(edit, Qt::Key_Tab, Qt::ControlModifier);
+    QCOMPARE(QApplication::focusWidget(), test::Child<QToolButton>(w, "saveButton"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
+    QCOMPARE(QApplication::focusWidget(), edit);
+    QTest::keyClick(edit, Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
+    QCOMPARE(QApplication::focusWidget(), test::Child<QToolButton>(w, "copyButton"));
+    // Space on a button runs it.
+    dialogs.printRequests = 0;
+    dialogs.copies = {0};
+    QTest::keyClick(test::Child<QToolButton>(w, "printButton"), Qt::Key_Space);
+    QCOMPARE(dialogs.printRequests, 1);
+  }
+
+  // The real open dialog: the RTF reports first, then plain text and any file; a name typed
+  // that exists opens as typed, one that does not gets ".RTF".
+  void openDialogListsTextFilesAndOpensTypedNames() {
+    struct RealFileDialog : test::ScriptedDesktop {
+      std::optional<QString> askFileName(QWidget* parent, const FileRequest& request) override {
+        return real.askFileName(parent, request);
+      }
+      HelpWindow help{QString()};
+      QtDesktop real{help};
+    } desktop;
+    QTemporaryDir dir;
+    for (const char* name : {"notes", "dupont.RTF"}) {
+      QFile f(dir.filePath(QString::fromLatin1(name)));
+      QVERIFY(f.open(QIODevice::WriteOnly));
+      f.write("texte");
+    }
+    ReportWindow w(desktop, Settings());
+    const struct {
+      const char* typed;
+      const char* opened;
+    } rows[] = {{"notes", "notes"}, {"dupont", "dupont.RTF"}, {"dupont.RTF", "dupont.RTF"}};
+    for (const auto& row : rows) {
+      QStringList filters;
+      QTimer::singleShot(0, [&] {
+        QVERIFY(QTest::qWaitFor([] { return QApplication::activeModalWidget() != nullptr; }));
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        QVERIFY(dialog);
+        filters = dialog->nameFilters();
+        dialog->setDirectory(dir.path());
+        test::Child<QLineEdit>(*dialog, "fileNameEdit")->setText(QString::fromLatin1(row.typed));
+        QMetaObject::invokeMethod(dialog, "accept");
+        if (dialog->isVisible()) dialog->reject();
+      });
+      w.openReport();
+      QCOMPARE(filters, (QStringList{"Fichiers vorel (*.RTF)", "Textes (*.txt *.TXT)",
+                                     "Tous les fichiers (*)"}));
+      QCOMPARE(w.fileName(), dir.filePath(QString::fromLatin1(row.opened)).toStdString());
+    }
   }
 
   void composedReportIsShownUnsavedAndTheQuestionNamesIt() {
