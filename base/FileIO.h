@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "base/Error.h"
+#include "base/FilePaths.h"
 #include "base/Result.h"
 #include "base/SystemFiles.h"
 
@@ -84,15 +85,5 @@ Result<FileContents, FileError> ReadFile(const std::string& path, std::size_t ma
 void SweepLeftovers(const std::string& path);
 // The same for every file of a folder.
 void SweepFolderLeftovers(const std::string& folder);
-
-// Where the program keeps its state between runs: "$XDG_STATE_HOME/vorel", else
-// "~/.local/state/vorel".
-std::string StateFolder();
-
-// The folder part of a path ("." for a bare name) and its last part.
-std::string FolderOf(const std::string& path);
-std::string NameOf(const std::string& path);
-// Makes the missing folders of a folder path, mode 0700.
-void MakeFolders(const std::string& folder);
 
 }  // namespace vorel

@@ -5,7 +5,7 @@
 #include <cstdlib>
 #include <thread>
 
-#include "base/FileIO.h"
+#include "base/FilePaths.h"
 
 namespace vorel {
 namespace {

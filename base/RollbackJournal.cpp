@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <thread>
 
-#include "base/FileIO.h"
+#include "base/FilePaths.h"
 
 namespace vorel {
 namespace {

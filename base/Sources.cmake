@@ -6,6 +6,7 @@ set(VOREL_LAYER_SOURCES
   base/CodePages.cpp
   base/FileIO.cpp
   base/FileLock.cpp
+  base/FilePaths.cpp
   base/FileMessages.cpp
   base/IntegerText.cpp
   base/ProfileFile.cpp
