@@ -3,7 +3,6 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <cstdlib>
 #include <optional>
 
 #include "base/FileMessages.h"
