@@ -685,6 +685,17 @@ def scenario_screenshots(s, out_dir):
     s.x("xdotool", "windowsize", "--sync", report, "760", "560")
     time.sleep(0.5)
     shot(report, "report")
+    # The thème of the same person, scrolled to its grid and its lessons.
+    s.key(main, "alt+t")
+    chooser = s.wait_window("Choix d'une personne")
+    s.key(chooser, "Return")
+    report = s.wait_window("Thème de " + caption("DURAND ANNE MARIE", 1, 6, 1980, "Gémeaux"))
+    s.key(report, "ctrl+End")
+    s.key(report, "ctrl+Home")
+    for _ in range(4):
+        s.key(report, "Page_Down")
+    time.sleep(0.5)
+    shot(report, "theme")
     s.key(main, "alt+p")
     about = s.wait_window("A propos")
     time.sleep(0.3)
