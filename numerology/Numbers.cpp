@@ -16,7 +16,7 @@ std::int32_t DigitSum(std::int64_t value) {
 }
 
 bool Stops(std::int32_t value) {
-  return value <= 9 || value == 11 || value == 22;
+  return value <= 9 || IsMasterNumber(value);
 }
 
 }  // namespace

@@ -43,6 +43,10 @@ Reckoning SumToDigit(std::vector<std::int32_t> terms) {
   return DownToDigit(SumKeepingMasters(std::move(terms)));
 }
 
+bool IsMasterNumber(std::int32_t number) {
+  return number == 11 || number == 22;
+}
+
 std::int32_t MasterAsDigit(std::int32_t number) {
   if (number == 11) return 2;
   if (number == 22) return 4;

@@ -220,9 +220,7 @@ class ThemeWriter {
     for (int k = 0; k < 2; ++k) {
       const Reckoning& year = k == 0 ? t_.personalYear : t_.nextPersonalYear;
       const int value = year.Value();
-      std::string heading = Number(t_.year + k) + "\u00A0: année personnelle " + Number(value);
-      if (value == 11 || value == 22) heading += " (nombre maître)";
-      SubHeading(heading);
+      SubHeading(Number(t_.year + k) + "\u00A0: année personnelle " + MasterNumberText(value));
       w_.Line(ReckoningText(year));
       Text(ThemeText::Year, value);
     }
