@@ -140,7 +140,7 @@ class ThemeWriter {
       w_.Line();
       return;
     }
-    for (int debt : {13, 14, 16, 19}) {
+    for (int debt : kKarmicDebts) {
       std::vector<std::string> carriers, lines;
       for (const KarmicDebt& d : t_.debts) {
         if (d.debt != debt) continue;
