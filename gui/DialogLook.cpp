@@ -27,6 +27,12 @@ QIcon Picture(const QString& name) {
   return QIcon(QStringLiteral(":/vorel/%1.png").arg(name));
 }
 
+// Black or white, whichever stands out more on background; black when both do alike.
+QColor BlackOrWhiteOn(const QColor& background) {
+  const QColor black(Qt::black), white(Qt::white);
+  return ContrastRatio(black, background) >= ContrastRatio(white, background) ? black : white;
+}
+
 // The last frame the window manager gave one of our windows: it draws them all alike.
 QMargins gLastFrame;
 
@@ -188,9 +194,7 @@ QToolButton* MakeToolButton(QWidget* parent, const char* name, const QString& pi
 void SetBackground(QWidget* widget, const QColor& colour) {
   QPalette colours = widget->palette();
   colours.setColor(QPalette::Base, colour);
-  const QColor black(Qt::black), white(Qt::white);
-  colours.setColor(QPalette::Text,
-                   ContrastRatio(black, colour) >= ContrastRatio(white, colour) ? black : white);
+  colours.setColor(QPalette::Text, BlackOrWhiteOn(colour));
   widget->setPalette(colours);
 }
 
@@ -206,16 +210,17 @@ QColor ReadableOn(const QColor& text, const QColor& background) {
   // needs, so that what is painted still reaches it.
   constexpr double kWanted = 5.5;
   if (ContrastRatio(text, background) >= kWanted) return text;
-  const bool lighten = ContrastRatio(Qt::white, background) > ContrastRatio(Qt::black, background);
+  // Lightened towards white or darkened towards black, whichever reads better there.
+  const QColor target = BlackOrWhiteOn(background);
   const QColor hsl = text.toHsl();
   for (int step = 1; step <= 20; ++step) {
     const double lightness =
-        hsl.lightnessF() + (lighten ? 1 - hsl.lightnessF() : -hsl.lightnessF()) * step / 20.0;
+        hsl.lightnessF() + (target.lightnessF() - hsl.lightnessF()) * step / 20.0;
     const QColor tried =
         QColor::fromHslF(hsl.hslHueF(), hsl.hslSaturationF(), float(lightness), hsl.alphaF());
     if (ContrastRatio(tried, background) >= kWanted) return tried.toRgb();
   }
-  return lighten ? QColor(Qt::white) : QColor(Qt::black);
+  return target;
 }
 
 double ContrastRatio(const QColor& a, const QColor& b) {
