@@ -139,11 +139,14 @@ QFont DialogFont(bool bold) {
   return font;
 }
 
+void InstallHelpKey(QWidget& window, std::function<void()> help) {
+  auto* key = new QShortcut(QKeySequence::HelpContents, &window);
+  key->setContext(Qt::WindowShortcut);
+  QObject::connect(key, &QShortcut::activated, &window, std::move(help));
+}
+
 void InstallHelpKey(QWidget& window, Desktop& desktop, HelpTopic topic) {
-  auto* help = new QShortcut(QKeySequence(Qt::Key_F1), &window);
-  help->setContext(Qt::WindowShortcut);
-  QObject::connect(help, &QShortcut::activated, &window,
-                   [&desktop, topic] { desktop.showHelp(topic); });
+  InstallHelpKey(window, [&desktop, topic] { desktop.showHelp(topic); });
 }
 
 void KeepCentredOnScreen(QWidget& window) {

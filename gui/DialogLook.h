@@ -1,11 +1,12 @@
 // What every window shares in its looks and keys: the fixed dialog frame, the font, bevels,
-// labels, buttons with pictures, coloured fields, centring, and F1 for help.
+// labels, buttons with pictures, coloured fields, centring, and the help key.
 #pragma once
 
 #include <QColor>
 #include <QFont>
 #include <QSize>
 #include <QString>
+#include <functional>
 
 #include "gui/HelpTopic.h"
 
@@ -28,7 +29,9 @@ void SetUpFixedDialog(QDialog& dialog, Desktop& desktop, const char* name, const
 // "MS Sans Serif", 8 points at 96 dots per inch.
 QFont DialogFont(bool bold);
 
-// F1 anywhere in window opens the help at topic.
+// The help key (F1) anywhere in window runs help.
+void InstallHelpKey(QWidget& window, std::function<void()> help);
+// The help key anywhere in window opens the help at topic.
 void InstallHelpKey(QWidget& window, Desktop& desktop, HelpTopic topic = HelpTopic::Main);
 
 // Puts a top-level window, frame included, in the middle of the primary screen, at each
