@@ -63,9 +63,5 @@ void SetBackground(QWidget* widget, const QColor& colour);
 // A text colour given on the theme's background keeps its hue; it is lightened on a dark
 // background, or darkened on a light one, as far as it takes to read well there.
 void SetTextColour(QWidget* widget, const QColor& colour);
-QColor ReadableOn(const QColor& text, const QColor& background);
-
-// The contrast ratio of two colours, from 1 (the same) to 21 (black and white).
-double ContrastRatio(const QColor& a, const QColor& b);
 
 }  // namespace vorel
