@@ -4,12 +4,11 @@
 #include <unistd.h>
 
 #include <QApplication>
-#include <QDir>
 #include <QTemporaryDir>
 #include <memory>
 #include <random>
 
-#include "gui/Desktop.h"
+#include "QuietDesktop.h"
 #include "gui/PersonChooser.h"
 #include "gui/PersonEntryDialog.h"
 #include "gui/RegisterEditor.h"
@@ -35,17 +34,6 @@ std::vector<Person> RandomPersons(size_t count) {
   return list;
 }
 
-// A desktop that asks nothing: the benchmarks show no box.
-class SilentDesktop : public Desktop {
- public:
-  Answer showBox(const BoxRequest&) override { return Answer::No; }
-  std::optional<QString> askFileName(QWidget*, const FileRequest&) override { return {}; }
-  std::optional<int> askPrint(QWidget*, QPrinter&, HelpTopic) override { return {}; }
-  void showHelp(HelpTopic) override {}
-  void openUrl(const QString&) override {}
-  QSize primaryScreenSize() const override { return {1024, 768}; }
-};
-
 // An editor loaded from a register file of count persons.
 struct LoadedEditor {
   explicit LoadedEditor(size_t count)
@@ -56,7 +44,7 @@ struct LoadedEditor {
     editor.loadRegister();
   }
   QTemporaryDir dir;
-  SilentDesktop desktop;
+  bench::QuietDesktop desktop;
   Register persons;
   PersonEntryDialog entry;
   RegisterEditor editor;
@@ -64,7 +52,7 @@ struct LoadedEditor {
 
 void BM_FillChooser(benchmark::State& state) {
   const std::vector<Person> list = RandomPersons(state.range(0));
-  SilentDesktop desktop;
+  bench::QuietDesktop desktop;
   PersonChooser chooser(desktop);
   for (auto _ : state) chooser.fill(list);
   state.SetItemsProcessed(state.iterations() * state.range(0));
@@ -74,7 +62,7 @@ BENCHMARK(BM_FillChooser)->Arg(10'000)->Arg(100'000)->Unit(benchmark::kMilliseco
 void BM_FillNewChooser(benchmark::State& state) {
   // The first showing: nothing to reuse from an earlier copy.
   const std::vector<Person> list = RandomPersons(state.range(0));
-  SilentDesktop desktop;
+  bench::QuietDesktop desktop;
   for (auto _ : state) {
     state.PauseTiming();
     auto chooser = std::make_unique<PersonChooser>(desktop);

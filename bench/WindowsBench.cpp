@@ -2,17 +2,15 @@
 // window.
 #include <benchmark/benchmark.h>
 #include <QApplication>
-#include <QDir>
 #include <QTemporaryDir>
 
-#include "document/Rtf.h"
-
+#include "QuietDesktop.h"
 #include "ReportSample.h"
 #include "app/ApplicationDefaults.h"
 #include "app/Startup.h"
 #include "base/FileIO.h"
 #include "base/ProfileFile.h"
-#include "gui/Desktop.h"
+#include "document/Rtf.h"
 #include "gui/MainWindow.h"
 #include "gui/ReportWindow.h"
 #include "report/Composition.h"
@@ -21,21 +19,7 @@
 namespace vorel {
 namespace {
 
-// The open dialog answers with one file, as a user would pick it; the save question "Non";
-// nothing else is asked.
-class OpenFile : public Desktop {
- public:
-  explicit OpenFile(QString path = {}) : path_(std::move(path)) {}
-  Answer showBox(const BoxRequest&) override { return Answer::No; }
-  std::optional<QString> askFileName(QWidget*, const FileRequest&) override { return path_; }
-  std::optional<int> askPrint(QWidget*, QPrinter&, HelpTopic) override { return std::nullopt; }
-  void showHelp(HelpTopic) override {}
-  void openUrl(const QString&) override {}
-  QSize primaryScreenSize() const override { return {1024, 768}; }
-
- private:
-  QString path_;
-};
+using bench::QuietDesktop;
 
 // Every window created in its order, each running its creation handler, and the main window
 // shown: what the start-up costs besides its 2,000 ms logo wait.
@@ -52,7 +36,7 @@ BENCHMARK(BM_CreateWindowsAndShowMain)->Unit(benchmark::kMillisecond);
 
 void BM_ShowReportInWindow(benchmark::State& state) {
   InitResources();
-  OpenFile desktop;
+  QuietDesktop desktop;
   ReportWindow window(desktop, ProfileFile::DefaultPath());
   const Report report = ComposeReport("MARTIN PAUL HENRI", "14/03/1962", FrenchLocaleNames());
   for (auto _ : state) {
@@ -65,7 +49,7 @@ BENCHMARK(BM_ShowReportInWindow)->Unit(benchmark::kMillisecond);
 // The thème, composed and shown, as "&Thème" does once the person is chosen.
 void BM_ComposeAndShowThemeInWindow(benchmark::State& state) {
   InitResources();
-  OpenFile desktop;
+  QuietDesktop desktop;
   ReportWindow window(desktop, ProfileFile::DefaultPath());
   for (auto _ : state) {
     window.showReport(ComposeTheme("MARTIN PAUL HENRI", "14/03/1962", 2026, FrenchLocaleNames()),
@@ -82,7 +66,7 @@ void BM_OpenOneMegabyteReport(benchmark::State& state) {
   const QString path = dir.filePath("big.RTF");
   const std::string rtf = WriteRtf(bench::ReportLikeDocument(1 << 20));
   ReplaceFileContents(path.toStdString(), rtf);
-  OpenFile desktop(path);
+  QuietDesktop desktop(path);
   ReportWindow window(desktop, ProfileFile::DefaultPath());
   for (auto _ : state) {
     window.openReport();

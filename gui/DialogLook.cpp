@@ -27,6 +27,46 @@ QIcon Picture(const QString& name) {
   return QIcon(QStringLiteral(":/vorel/%1.png").arg(name));
 }
 
+// The contrast ratio of two colours, from 1 (the same) to 21 (black and white), from the
+// relative luminance of the sRGB colour space, as accessibility guidelines measure it.
+double ContrastRatio(const QColor& a, const QColor& b) {
+  const auto luminance = [](const QColor& c) {
+    const auto channel = [](float v) {
+      return v <= 0.03928f ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+    };
+    const QColor rgb = c.toRgb();
+    return 0.2126 * channel(rgb.redF()) + 0.7152 * channel(rgb.greenF()) +
+           0.0722 * channel(rgb.blueF());
+  };
+  const double la = luminance(a), lb = luminance(b);
+  return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+// Black or white, whichever stands out more on background; black when both do alike.
+QColor BlackOrWhiteOn(const QColor& background) {
+  const QColor black(Qt::black), white(Qt::white);
+  return ContrastRatio(black, background) >= ContrastRatio(white, background) ? black : white;
+}
+
+// A text colour that reads well on background, of the same hue.
+QColor ReadableOn(const QColor& text, const QColor& background) {
+  // Antialiased strokes show a little less than their colour: aim above the 4.5 that text
+  // needs, so that what is painted still reaches it.
+  constexpr double kWanted = 5.5;
+  if (ContrastRatio(text, background) >= kWanted) return text;
+  // Lightened towards white or darkened towards black, whichever reads better there.
+  const QColor target = BlackOrWhiteOn(background);
+  const QColor hsl = text.toHsl();
+  for (int step = 1; step <= 20; ++step) {
+    const double lightness =
+        hsl.lightnessF() + (target.lightnessF() - hsl.lightnessF()) * step / 20.0;
+    const QColor tried =
+        QColor::fromHslF(hsl.hslHueF(), hsl.hslSaturationF(), float(lightness), hsl.alphaF());
+    if (ContrastRatio(tried, background) >= kWanted) return tried.toRgb();
+  }
+  return target;
+}
+
 // The last frame the window manager gave one of our windows: it draws them all alike.
 QMargins gLastFrame;
 
@@ -133,11 +173,14 @@ QFont DialogFont(bool bold) {
   return font;
 }
 
+void InstallHelpKey(QWidget& window, std::function<void()> help) {
+  auto* key = new QShortcut(QKeySequence::HelpContents, &window);
+  key->setContext(Qt::WindowShortcut);
+  QObject::connect(key, &QShortcut::activated, &window, std::move(help));
+}
+
 void InstallHelpKey(QWidget& window, Desktop& desktop, HelpTopic topic) {
-  auto* help = new QShortcut(QKeySequence(Qt::Key_F1), &window);
-  help->setContext(Qt::WindowShortcut);
-  QObject::connect(help, &QShortcut::activated, &window,
-                   [&desktop, topic] { desktop.showHelp(topic); });
+  InstallHelpKey(window, [&desktop, topic] { desktop.showHelp(topic); });
 }
 
 void KeepCentredOnScreen(QWidget& window) {
@@ -188,9 +231,7 @@ QToolButton* MakeToolButton(QWidget* parent, const char* name, const QString& pi
 void SetBackground(QWidget* widget, const QColor& colour) {
   QPalette colours = widget->palette();
   colours.setColor(QPalette::Base, colour);
-  const QColor black(Qt::black), white(Qt::white);
-  colours.setColor(QPalette::Text,
-                   ContrastRatio(black, colour) >= ContrastRatio(white, colour) ? black : white);
+  colours.setColor(QPalette::Text, BlackOrWhiteOn(colour));
   widget->setPalette(colours);
 }
 
@@ -199,37 +240,6 @@ void SetTextColour(QWidget* widget, const QColor& colour) {
   colours.setColor(QPalette::WindowText,
                    ReadableOn(colour, colours.color(widget->backgroundRole())));
   widget->setPalette(colours);
-}
-
-QColor ReadableOn(const QColor& text, const QColor& background) {
-  // Antialiased strokes show a little less than their colour: aim above the 4.5 that text
-  // needs, so that what is painted still reaches it.
-  constexpr double kWanted = 5.5;
-  if (ContrastRatio(text, background) >= kWanted) return text;
-  const bool lighten = ContrastRatio(Qt::white, background) > ContrastRatio(Qt::black, background);
-  const QColor hsl = text.toHsl();
-  for (int step = 1; step <= 20; ++step) {
-    const double lightness =
-        hsl.lightnessF() + (lighten ? 1 - hsl.lightnessF() : -hsl.lightnessF()) * step / 20.0;
-    const QColor tried =
-        QColor::fromHslF(hsl.hslHueF(), hsl.hslSaturationF(), float(lightness), hsl.alphaF());
-    if (ContrastRatio(tried, background) >= kWanted) return tried.toRgb();
-  }
-  return lighten ? QColor(Qt::white) : QColor(Qt::black);
-}
-
-double ContrastRatio(const QColor& a, const QColor& b) {
-  // The relative luminance of the sRGB colour space, as accessibility guidelines measure it.
-  const auto luminance = [](const QColor& c) {
-    const auto channel = [](float v) {
-      return v <= 0.03928f ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
-    };
-    const QColor rgb = c.toRgb();
-    return 0.2126 * channel(rgb.redF()) + 0.7152 * channel(rgb.greenF()) +
-           0.0722 * channel(rgb.blueF());
-  };
-  const double la = luminance(a), lb = luminance(b);
-  return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
 }
 
 }  // namespace vorel

@@ -1,11 +1,12 @@
 // What every window shares in its looks and keys: the fixed dialog frame, the font, bevels,
-// labels, buttons with pictures, coloured fields, centring, and F1 for help.
+// labels, buttons with pictures, coloured fields, centring, and the help key.
 #pragma once
 
 #include <QColor>
 #include <QFont>
 #include <QSize>
 #include <QString>
+#include <functional>
 
 #include "gui/HelpTopic.h"
 
@@ -28,7 +29,9 @@ void SetUpFixedDialog(QDialog& dialog, Desktop& desktop, const char* name, const
 // "MS Sans Serif", 8 points at 96 dots per inch.
 QFont DialogFont(bool bold);
 
-// F1 anywhere in window opens the help at topic.
+// The help key (F1) anywhere in window runs help.
+void InstallHelpKey(QWidget& window, std::function<void()> help);
+// The help key anywhere in window opens the help at topic.
 void InstallHelpKey(QWidget& window, Desktop& desktop, HelpTopic topic = HelpTopic::Main);
 
 // Puts a top-level window, frame included, in the middle of the primary screen, at each
@@ -60,9 +63,5 @@ void SetBackground(QWidget* widget, const QColor& colour);
 // A text colour given on the theme's background keeps its hue; it is lightened on a dark
 // background, or darkened on a light one, as far as it takes to read well there.
 void SetTextColour(QWidget* widget, const QColor& colour);
-QColor ReadableOn(const QColor& text, const QColor& background);
-
-// The contrast ratio of two colours, from 1 (the same) to 21 (black and white).
-double ContrastRatio(const QColor& a, const QColor& b);
 
 }  // namespace vorel

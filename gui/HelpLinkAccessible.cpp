@@ -2,26 +2,20 @@
 #include "gui/HelpLinkAccessible.h"
 
 #include <QDesktopServices>
-#include <QScrollBar>
 #include <QTextCursor>
 #include <QUrl>
 
 namespace vorel {
-namespace {
 
-// The rectangle, on the screen, of the characters start to end, as far as they lie on the first
-// of their lines.
-QRect TextRect(const QTextBrowser& browser, int start, int end) {
+QRect TextScreenRect(const QTextBrowser& browser, int start, int end) {
   QTextCursor cursor(browser.document());
   cursor.setPosition(start);
-  QRect first = browser.cursorRect(cursor);
+  QRect rect = browser.cursorRect(cursor);
   cursor.setPosition(end);
   const QRect last = browser.cursorRect(cursor);
-  if (last.top() == first.top()) first.setRight(std::max(first.right(), last.left()));
-  return QRect(browser.viewport()->mapToGlobal(first.topLeft()), first.size());
+  if (last.top() == rect.top() && last.left() > rect.left()) rect.setRight(last.left() - 1);
+  return QRect(browser.viewport()->mapToGlobal(rect.topLeft()), rect.size());
 }
-
-}  // namespace
 
 HelpLinkAccessible::HelpLinkAccessible(QTextBrowser* browser, int start, int end, QString href)
     : browser_(browser), start_(start), end_(end), href_(std::move(href)) {}
@@ -51,7 +45,7 @@ QString HelpLinkAccessible::text(QAccessible::Text t) const {
 }
 
 QRect HelpLinkAccessible::rect() const {
-  return browser_ ? TextRect(*browser_, start_, end_) : QRect();
+  return browser_ ? TextScreenRect(*browser_, start_, end_) : QRect();
 }
 
 QAccessible::State HelpLinkAccessible::state() const {

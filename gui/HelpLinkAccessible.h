@@ -1,5 +1,6 @@
 // One link of the help's text as a screen reader sees it: a link named by its words, which
-// "press" follows. It has no widget of its own; the help's text owns it.
+// "press" follows. It has no widget of its own; the help's text owns it. And where a stretch
+// of the help's text stands on the screen, for the link and the text alike.
 #pragma once
 
 #include <QAccessibleActionInterface>
@@ -8,6 +9,10 @@
 #include <QTextBrowser>
 
 namespace vorel {
+
+// Where the characters start to end of the browser's document stand on the screen, as far as
+// they lie on the line of the first.
+QRect TextScreenRect(const QTextBrowser& browser, int start, int end);
 
 class HelpLinkAccessible : public QAccessibleInterface, public QAccessibleActionInterface {
  public:

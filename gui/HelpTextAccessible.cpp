@@ -1,7 +1,6 @@
 // The help's text for a screen reader.
 #include "gui/HelpTextAccessible.h"
 
-#include <QScrollBar>
 #include <QTextBlock>
 #include <QTextBrowser>
 #include <QTextCursor>
@@ -173,11 +172,9 @@ int HelpTextAccessible::characterCount() const {
 QRect HelpTextAccessible::characterRect(int offset) const {
   QTextCursor cursor(browser()->document());
   cursor.setPosition(std::clamp(offset, 0, characterCount()));
-  QRect r = browser()->cursorRect(cursor);
+  const int start = cursor.position();
   cursor.movePosition(QTextCursor::NextCharacter);
-  const QRect next = browser()->cursorRect(cursor);
-  if (next.top() == r.top() && next.left() > r.left()) r.setRight(next.left() - 1);
-  return QRect(browser()->viewport()->mapToGlobal(r.topLeft()), r.size());
+  return TextScreenRect(*browser(), start, cursor.position());
 }
 
 int HelpTextAccessible::offsetAtPoint(const QPoint& point) const {

@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 
 #include "base/FileIO.h"
+#include "gui/DialogLook.h"
 
 namespace vorel {
 namespace {
@@ -34,11 +35,9 @@ HelpWindow::HelpWindow(QString helpFile, QWidget* parent)
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->addWidget(browser_);
-  // F1 here, as in every other window, goes to the topic of the program's windows.
-  auto* help = new QShortcut(QKeySequence(Qt::Key_F1), this);
-  help->setContext(Qt::WindowShortcut);
-  connect(help, &QShortcut::activated, this, [this] { showTopic(HelpTopic::Main); });
-  auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+  // The help key here, as in every other window, goes to the topic of the program's windows.
+  InstallHelpKey(*this, [this] { showTopic(HelpTopic::Main); });
+  auto* escape = new QShortcut(QKeySequence::Cancel, this);
   escape->setContext(Qt::WindowShortcut);
   connect(escape, &QShortcut::activated, this, &QWidget::close);
 }

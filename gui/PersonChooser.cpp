@@ -12,8 +12,11 @@
 #include "gui/RegisterModel.h"
 
 namespace vorel {
+namespace {
 
 const QString kCaption = QStringLiteral("Choix d'une personne");
+
+}  // namespace
 
 PersonChooser::PersonChooser(Desktop& desktop) : desktop_(desktop) {
   SetUpFixedDialog(*this, desktop, "personChooser", kCaption, kPersonChooserLayout.client);

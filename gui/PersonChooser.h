@@ -1,8 +1,8 @@
-// The person chooser: a copy of the register list, made at each showing, and OK or Annuler.
+// The person chooser: a copy of the register list, made at each showing, and OK or Annuler;
+// for the second person of a two-person report, OK refuses the first one's row.
 #pragma once
 
 #include <QDialog>
-
 #include <vector>
 
 #include "register/RegisterFile.h"

@@ -3,8 +3,8 @@
 
 #include <QHeaderView>
 #include <QPainter>
-
 #include <algorithm>
+
 #include "gui/DialogLook.h"
 
 namespace vorel {

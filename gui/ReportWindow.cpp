@@ -168,10 +168,8 @@ ReportWindow::ReportWindow(Desktop& desktop, std::string settingsPath)
   move(Qt::CTRL | Qt::Key_Tab, true);
   move(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab, false);
   move(Qt::CTRL | Qt::Key_Backtab, false);
-  // F1 opens the help page of what the window shows.
-  auto* help = new QShortcut(QKeySequence(Qt::Key_F1), this);
-  help->setContext(Qt::WindowShortcut);
-  connect(help, &QShortcut::activated, this, [this] { desktop_.showHelp(helpTopic_); });
+  // The help opens at the page of what the window shows.
+  InstallHelpKey(*this, [this] { desktop_.showHelp(helpTopic_); });
 }
 
 void ReportWindow::resizeEvent(QResizeEvent* event) {

@@ -11,6 +11,7 @@ appearing or going. Every wait is bounded, and everything started is stopped at 
 
 import os
 import re
+import select
 import shutil
 import signal
 import struct
@@ -28,6 +29,35 @@ class Failure(Exception):
 
 def run(args, **kw):
     return subprocess.run(args, check=True, capture_output=True, text=True, **kw).stdout
+
+
+def start_reporting(what, command):
+    """Starts a server that writes a line to the pipe it is handed once it is ready (command(fd)
+    is its command line), and returns the process and that line. A server that does not report
+    in time is stopped."""
+    read_fd, write_fd = os.pipe()
+    process = subprocess.Popen(command(write_fd), pass_fds=(write_fd,),
+                               stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
+                               start_new_session=True)
+    os.close(write_fd)
+    line = b""
+    try:
+        deadline = time.monotonic() + TIMEOUT
+        while not line.endswith(b"\n"):
+            remaining = deadline - time.monotonic()
+            if remaining <= 0 or not select.select([read_fd], [], [], remaining)[0]:
+                raise Failure(f"{what} did not start")
+            chunk = os.read(read_fd, 256)
+            if not chunk:
+                raise Failure(f"{what} ended at start")
+            line += chunk
+    except Failure:
+        os.killpg(process.pid, signal.SIGKILL)
+        process.wait()
+        raise
+    finally:
+        os.close(read_fd)
+    return process, line.decode().strip()
 
 
 class Session:
@@ -55,24 +85,10 @@ class Session:
     # -- processes -------------------------------------------------------------------------
 
     def _start_xvfb(self):
-        read_fd, write_fd = os.pipe()
-        self.xvfb = subprocess.Popen(
-            ["Xvfb", "-displayfd", str(write_fd), "-screen", "0", "1024x768x24",
-             "-nolisten", "tcp", "-noreset"],
-            pass_fds=(write_fd,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
-            start_new_session=True)
-        os.close(write_fd)
-        number = b""
-        deadline = time.monotonic() + TIMEOUT
-        while not number.endswith(b"\n"):
-            if time.monotonic() > deadline:
-                raise Failure("Xvfb did not start")
-            chunk = os.read(read_fd, 16)
-            if not chunk:
-                raise Failure("Xvfb ended at start")
-            number += chunk
-        os.close(read_fd)
-        self.display = ":" + number.decode().strip()
+        self.xvfb, number = start_reporting(
+            "Xvfb", lambda fd: ["Xvfb", "-displayfd", str(fd), "-screen", "0", "1024x768x24",
+                                "-nolisten", "tcp", "-noreset"])
+        self.display = ":" + number
 
     def _start_window_manager(self):
         """openbox, as a user's desktop has one: windows get frames, and positions mean them."""
@@ -109,40 +125,28 @@ class Session:
     def start_accessibility(self):
         """A session bus of its own with the accessibility bus on it, as a desktop has, and Qt's
         bridge to it on, as a screen reader running would turn it on."""
-        read_fd, write_fd = os.pipe()
-        bus = subprocess.Popen(["dbus-daemon", "--session", "--nofork",
-                                f"--print-address={write_fd}"], pass_fds=(write_fd,),
-                               stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
-                               start_new_session=True)
+        bus, address = start_reporting(
+            "the session bus",
+            lambda fd: ["dbus-daemon", "--session", "--nofork", f"--print-address={fd}"])
         self.helpers.append(bus)
-        os.close(write_fd)
-        address = b""
-        deadline = time.monotonic() + TIMEOUT
-        while not address.endswith(b"\n"):
-            if time.monotonic() > deadline:
-                raise Failure("the session bus did not start")
-            chunk = os.read(read_fd, 256)
-            if not chunk:
-                raise Failure("the session bus ended at start")
-            address += chunk
-        os.close(read_fd)
-        self.extra_env.update(DBUS_SESSION_BUS_ADDRESS=address.decode().strip(),
+        self.extra_env.update(DBUS_SESSION_BUS_ADDRESS=address,
                               QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
         # This process reads the accessibility tree through the same bus.
         os.environ["DBUS_SESSION_BUS_ADDRESS"] = self.extra_env["DBUS_SESSION_BUS_ADDRESS"]
         self.start_helper(["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"])
 
+    def _start_vorel(self):
+        return subprocess.Popen([os.path.join(self.prog, "vorel")], cwd=self.work,
+                                env=self.env(), stdout=self.vorel_log,
+                                stderr=subprocess.STDOUT, start_new_session=True)
+
     def start(self):
         self.vorel_log = open(os.path.join(self.root, "vorel.log"), "w")
-        self.vorel = subprocess.Popen([os.path.join(self.prog, "vorel")], cwd=self.work,
-                                      env=self.env(), stdout=self.vorel_log,
-                                      stderr=subprocess.STDOUT, start_new_session=True)
+        self.vorel = self._start_vorel()
 
     def start_another(self):
         """A second Vorel on the same display, home and program folder: the same register."""
-        process = subprocess.Popen([os.path.join(self.prog, "vorel")], cwd=self.work,
-                                   env=self.env(), stdout=self.vorel_log,
-                                   stderr=subprocess.STDOUT, start_new_session=True)
+        process = self._start_vorel()
         self.others.append(process)
         return process
 
