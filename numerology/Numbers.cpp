@@ -16,7 +16,7 @@ std::int32_t DigitSum(std::int64_t value) {
 }
 
 bool Stops(std::int32_t value) {
-  return value <= 9 || value == 11 || value == 22;
+  return value <= 9 || IsMasterNumber(value);
 }
 
 }  // namespace
@@ -73,10 +73,6 @@ CoreNumbers ComputeNumbers(std::string_view name, std::string_view birthText) {
   return ComputeNumbers(name, TextToDate(birthText));
 }
 
-std::int32_t SynthesisValue(std::int32_t number) {
-  return MasterAsDigit(number);
-}
-
 std::int32_t MasterMark(const CoreNumbers& n) {
   std::int32_t mark = 0;
   if (n.Path == 11 || n.Expression == 11) mark = 11;
@@ -85,8 +81,8 @@ std::int32_t MasterMark(const CoreNumbers& n) {
 }
 
 std::string FirstSynthesisKey(const CoreNumbers& n) {
-  const std::int32_t a = SynthesisValue(n.Path);
-  const std::int32_t b = SynthesisValue(n.Expression);
+  const std::int32_t a = MasterAsDigit(n.Path);
+  const std::int32_t b = MasterAsDigit(n.Expression);
   return "Memo0" + std::to_string(std::min(a, b)) + "0" + std::to_string(std::max(a, b));
 }
 

@@ -40,7 +40,6 @@ CoreNumbers ComputeNumbers(std::string_view name, const Date& birth);
 CoreNumbers ComputeNumbers(std::string_view name, std::string_view birthText);
 
 // The synthesis keys of a report: 11 counts as 2 and 22 as 4 for the pair.
-std::int32_t SynthesisValue(std::int32_t number);
 std::int32_t MasterMark(const CoreNumbers& numbers);  // 0, 11 or 22; 22 wins
 std::string FirstSynthesisKey(const CoreNumbers& numbers);
 std::string SecondSynthesisKey(const CoreNumbers& numbers);  // empty without a master mark

@@ -16,11 +16,7 @@ std::int32_t Sum(const std::vector<std::int32_t>& terms) {
 
 // Reduces the last step further to one digit when it stopped on 11 or 22.
 Reckoning DownToDigit(Reckoning r) {
-  while (r.steps.back() > 9) {
-    std::int32_t next = 0;
-    for (std::int32_t v = r.steps.back(); v > 0; v /= 10) next += v % 10;
-    r.steps.push_back(next);
-  }
+  if (IsMasterNumber(r.Value())) r.steps.push_back(MasterAsDigit(r.Value()));
   return r;
 }
 
@@ -41,6 +37,10 @@ Reckoning ReduceToDigit(std::int32_t total) {
 
 Reckoning SumToDigit(std::vector<std::int32_t> terms) {
   return DownToDigit(SumKeepingMasters(std::move(terms)));
+}
+
+bool IsMasterNumber(std::int32_t number) {
+  return number == 11 || number == 22;
 }
 
 std::int32_t MasterAsDigit(std::int32_t number) {

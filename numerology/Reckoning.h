@@ -22,6 +22,9 @@ Reckoning SumKeepingMasters(std::vector<std::int32_t> terms);
 Reckoning ReduceToDigit(std::int32_t total);
 Reckoning SumToDigit(std::vector<std::int32_t> terms);
 
+// 11 and 22, the numbers a reduction keeps.
+bool IsMasterNumber(std::int32_t number);
+
 // 11 read as 2 and 22 as 4; every other number as it is.
 std::int32_t MasterAsDigit(std::int32_t number);
 

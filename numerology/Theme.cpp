@@ -7,10 +7,9 @@
 namespace vorel {
 namespace {
 
-constexpr int kDebts[] = {13, 14, 16, 19};
-
 bool IsDebt(std::int32_t value) {
-  return std::find(std::begin(kDebts), std::end(kDebts), value) != std::end(kDebts);
+  return std::find(std::begin(kKarmicDebts), std::end(kKarmicDebts), value) !=
+         std::end(kKarmicDebts);
 }
 
 // The age at which the first pinnacle ends.

@@ -32,6 +32,9 @@ std::vector<int> KarmicLessons(const InclusionGrid& grid);
 // The values with the highest count, all of them on a tie; none without letters.
 std::vector<int> DominantNumbers(const InclusionGrid& grid);
 
+// The karmic debts, in ascending order.
+inline constexpr int kKarmicDebts[] = {13, 14, 16, 19};
+
 // The numbers of a person that can carry a karmic debt.
 enum class DebtCarrier { Motivation, Realisation, Expression, Path, BirthDay };
 

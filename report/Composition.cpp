@@ -28,12 +28,7 @@ Report ComposeReport(std::string_view name, std::string_view dateText, const Cal
   const CoreNumbers& n = report.numbers;
 
   ReportWriter w(report.document);
-  w.Line();
-  w.Line();
-  w.SetFont("Arial");
-  w.SetBold(true);
-  w.Line("Vorel de " + report.caption);
-  w.SetFont("Times New Roman");
+  w.Title("Vorel de " + report.caption);
   w.Line();
   w.Line();
   w.SetBold(true);

@@ -42,10 +42,6 @@ Side MakeSide(const CouplePerson& person, const Date& birth, int year, const cha
   return s;
 }
 
-std::string WithMaster(int value) {
-  return Number(value) + (value == 11 || value == 22 ? " (nombre maître)" : "");
-}
-
 class CoupleWriter {
  public:
   CoupleWriter(RichDocument& document, const Side& a, const Side& b, int year)
@@ -87,8 +83,7 @@ class CoupleWriter {
     w_.Heading("Le nombre du couple");
     const Reckoning number = CoupleNumber(a_.core.Path, b_.core.Path);
     w_.Line("Les deux chemins de vie additionnés, 11 et 22 comptés tels quels\u00A0: " +
-            ReckoningText(number) +
-            (number.Value() == 11 || number.Value() == 22 ? ", un nombre maître." : "."));
+            ReckoningText(number) + (IsMasterNumber(number.Value()) ? ", un nombre maître." : "."));
     Text(CoupleNumberKey(number.Value()));
   }
 
@@ -97,7 +92,7 @@ class CoupleWriter {
     w_.Line(a_.name + " suit le chemin de vie " + Number(a_.core.Path) + ", " + b_.name +
             " le chemin de vie " + Number(b_.core.Path) + ".");
     for (const Side* s : {&a_, &b_})
-      if (s->core.Path == 11 || s->core.Path == 22)
+      if (IsMasterNumber(s->core.Path))
         w_.Line("Le " + Number(s->core.Path) + " de " + s->name + " se lit ici comme un " +
                 Number(MasterAsDigit(s->core.Path)) + ".");
     Text(PairKey(PathPair(a_.core.Path, b_.core.Path)));
@@ -117,7 +112,8 @@ class CoupleWriter {
     w_.Line();
     Columns();
     for (int k = 0; k < 2; ++k)
-      Row(Number(year_ + k), WithMaster(a_.years[k].Value()), WithMaster(b_.years[k].Value()));
+      Row(Number(year_ + k), MasterNumberText(a_.years[k].Value()),
+          MasterNumberText(b_.years[k].Value()));
     w_.SetTabs({});
     w_.Line();
     const Closeness bands[2] = {CompareNumbers(a_.years[0].Value(), b_.years[0].Value()),

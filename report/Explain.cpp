@@ -3,6 +3,7 @@
 
 #include "base/Cp1252.h"
 #include "numerology/Numbers.h"
+#include "numerology/Reckoning.h"
 #include "report/Catalogue.h"
 
 namespace vorel {
@@ -22,8 +23,7 @@ std::string Reduction(std::int32_t total) {
   const std::vector<std::int32_t> steps = ReductionSteps(total);
   std::string out = "réduction " + Join(steps, " -> ");
   const std::int32_t last = steps.back();
-  if ((last == 11 || last == 22))
-    out += " (arrêt sur le nombre maître " + std::to_string(last) + ")";
+  if (IsMasterNumber(last)) out += " (arrêt sur le nombre maître " + std::to_string(last) + ")";
   return out;
 }
 
@@ -81,11 +81,10 @@ std::string ExplainNumbers(std::string_view name, const Date& birth) {
          " : chemin de vie " + std::to_string(n.Path) + "\n";
 
   out += "Synthèse : chemin " + std::to_string(n.Path);
-  if (SynthesisValue(n.Path) != n.Path)
-    out += " (compté " + std::to_string(SynthesisValue(n.Path)) + ")";
+  if (IsMasterNumber(n.Path)) out += " (compté " + std::to_string(MasterAsDigit(n.Path)) + ")";
   out += " et expression " + std::to_string(n.Expression);
-  if (SynthesisValue(n.Expression) != n.Expression)
-    out += " (comptée " + std::to_string(SynthesisValue(n.Expression)) + ")";
+  if (IsMasterNumber(n.Expression))
+    out += " (comptée " + std::to_string(MasterAsDigit(n.Expression)) + ")";
   out += " : première clé " + KeyWithText(FirstSynthesisKey(n));
   const std::string second = SecondSynthesisKey(n);
   if (second.empty())

@@ -65,6 +65,10 @@ std::string NameNumberText(const Reckoning& reckoning, std::string_view absent) 
   return ReckoningText(reckoning);
 }
 
+std::string MasterNumberText(int number) {
+  return std::to_string(number) + (IsMasterNumber(number) ? " (nombre maître)" : "");
+}
+
 std::string ListText(const std::vector<std::string>& items) {
   std::string out;
   for (size_t i = 0; i < items.size(); ++i) {

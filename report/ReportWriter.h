@@ -1,6 +1,6 @@
 // Lines added at the end of a report in a current format, as every composition writes them:
 // paragraphs kReportIndent in from both edges, Times New Roman 12 until the font or bold
-// changes.
+// changes. And the bits of text the compositions share: a reckoning, a number, a list.
 #pragma once
 
 #include <string>
@@ -42,6 +42,9 @@ std::string ReckoningText(const Reckoning& reckoning);
 
 // A number of the name: its reckoning, or "0 (absent)" when the name has no letter of its kind.
 std::string NameNumberText(const Reckoning& reckoning, std::string_view absent);
+
+// "7", or "11 (nombre maître)" for 11 and 22.
+std::string MasterNumberText(int number);
 
 // "7", "7 et 8", "7, 8 et 9".
 std::string ListText(const std::vector<std::string>& items);

@@ -140,7 +140,7 @@ class ThemeWriter {
       w_.Line();
       return;
     }
-    for (int debt : {13, 14, 16, 19}) {
+    for (int debt : kKarmicDebts) {
       std::vector<std::string> carriers, lines;
       for (const KarmicDebt& d : t_.debts) {
         if (d.debt != debt) continue;
@@ -157,10 +157,7 @@ class ThemeWriter {
   void Challenges() {
     w_.Heading("Les défis");
     const vorel::Challenges& c = t_.challenges;
-    w_.Line("Le mois, le jour et l'année de naissance, réduits chacun à un chiffre\u00A0: mois " +
-            ReckoningText(c.month) + ", jour " + ReckoningText(c.day) + ", année " +
-            ReckoningText(c.year) + ".");
-    w_.Line();
+    BirthParts("réduits chacun à un chiffre", c.month, c.day, c.year);
     const int m = c.month.Value(), d = c.day.Value(), y = c.year.Value();
     w_.SetTabs({kValueTab});
     w_.Line("Premier défi\u00A0:\t" + Difference(m, d) + " (mois et jour)");
@@ -180,10 +177,7 @@ class ThemeWriter {
   void Pinnacles() {
     w_.Heading("Les réalisations");
     const vorel::Pinnacles& p = t_.pinnacles;
-    w_.Line("Le mois, le jour et l'année de naissance, réduits en gardant 11 et 22\u00A0: mois " +
-            ReckoningText(p.month) + ", jour " + ReckoningText(p.day) + ", année " +
-            ReckoningText(p.year) + ".");
-    w_.Line();
+    BirthParts("réduits en gardant 11 et 22", p.month, p.day, p.year);
     static const char* const kLabels[] = {"Première réalisation", "Deuxième réalisation",
                                           "Troisième réalisation", "Quatrième réalisation"};
     static const char* const kPlaces[] = {"première", "deuxième", "troisième", "quatrième"};
@@ -226,9 +220,7 @@ class ThemeWriter {
     for (int k = 0; k < 2; ++k) {
       const Reckoning& year = k == 0 ? t_.personalYear : t_.nextPersonalYear;
       const int value = year.Value();
-      std::string heading = Number(t_.year + k) + "\u00A0: année personnelle " + Number(value);
-      if (value == 11 || value == 22) heading += " (nombre maître)";
-      SubHeading(heading);
+      SubHeading(Number(t_.year + k) + "\u00A0: année personnelle " + MasterNumberText(value));
       w_.Line(ReckoningText(year));
       Text(ThemeText::Year, value);
     }
@@ -291,6 +283,15 @@ class ThemeWriter {
         return "Jour de naissance\u00A0: le " + Number(birth_.day);
     }
     return {};
+  }
+
+  // The parts of the birth date a section starts from, and how they were reduced.
+  void BirthParts(std::string_view reduced, const Reckoning& month, const Reckoning& day,
+                  const Reckoning& year) {
+    w_.Line("Le mois, le jour et l'année de naissance, " + std::string(reduced) + "\u00A0: mois " +
+            ReckoningText(month) + ", jour " + ReckoningText(day) + ", année " +
+            ReckoningText(year) + ".");
+    w_.Line();
   }
 
   void SubHeading(const std::string& text) {

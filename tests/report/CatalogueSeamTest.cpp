@@ -17,7 +17,6 @@
 #include <tuple>
 #include <vector>
 
-#include "base/Cp1252.h"
 #include "numerology/Numbers.h"
 #include "report/Catalogue.h"
 #include "report/ContentWords.h"

@@ -117,10 +117,13 @@ TEST(Catalogue, EveryTextHasItsKeyAndShapeAndNothingElse) {
 }
 
 // French sets a non-breaking space before « : », « ; », « ! » and « ? », so that a line never
-// starts with one. Only the fixed openings keep the ordinary space they were given.
+// starts with one. Only the fixed openings keep the ordinary space they were given. The
+// thème's and the two-person report's texts, which the start-up does not load, too.
 TEST(Catalogue, ANonBreakingSpaceStandsBeforeEveryDoublePunctuationMark) {
   constexpr std::string_view kNoBreak = "\u00A0";
-  for (CatalogueId id : kAllCatalogues)
+  for (CatalogueId id :
+       {CatalogueId::Motivation, CatalogueId::Realisation, CatalogueId::Expression,
+        CatalogueId::Path, CatalogueId::Synthesis, CatalogueId::Theme, CatalogueId::Couple})
     for (const std::string& key : CatalogueKeys(id))
       for (std::string_view p : FindCatalogueText(id, key)) {
         for (std::string_view prefix : {"Points forts :", "Points faibles :"})

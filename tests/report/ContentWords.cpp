@@ -21,7 +21,6 @@ bool LowerLetter(char32_t& c) {
 
 }  // namespace
 
-// The fixed openings of catalogue paragraphs; they are the same in every section.
 const std::vector<std::string_view> kFixedPrefixes = {
     "POINTS FAIBLES A DEPASSER.",
     "Dans le sens le plus négatif",
@@ -89,7 +88,6 @@ std::vector<std::string> SplitWords(std::string_view paragraph, Keep keep) {
 
 }  // namespace
 
-// The content words of one paragraph, lower-cased, its fixed prefix set aside.
 std::vector<std::string> ContentWords(std::string_view paragraph) {
   return SplitWords(paragraph, [](const std::string& w) { return !SmallWords().count(w); });
 }
