@@ -1,7 +1,6 @@
 // File reading and the careful save.
 #include "base/FileIO.h"
 
-#include <algorithm>
 #include <cerrno>
 #include <optional>
 
@@ -158,9 +157,17 @@ SaveStatus Save(const std::string& path,
     // A folder the user may not write: the file itself still may be.
     return exists ? WriteInPlace(target, produce, saved) : SaveStatus::CannotCreate;
   }
-  const auto discard = [&] {
-    if (StillNames(temp, file)) sys::Remove(temp);
+  // A second handle keeps the lock until the rename, whatever becomes of the first, whose
+  // close reports a delayed write error: no sweep takes the file for a leftover meanwhile.
+  const sys::Handle held = file.Duplicate();
+  // Removes the temporary file, if it is still this save's own, and keeps the reason.
+  const auto discard = [&](SaveStatus status) {
+    const int error = errno;
+    if (StillNames(temp, held)) sys::Remove(temp);
+    errno = error;
+    return status;
   };
+  if (!held.valid()) return discard(SaveStatus::WriteFailed);
   if (exists) {
     sys::FileInfo made;
     bool kept = sys::Info(file, made);
@@ -169,34 +176,17 @@ SaveStatus Save(const std::string& path,
     // After the owner: a change of owner clears the set-id bits.
     kept = kept && sys::SetMode(file, info.mode);
     if (!kept) {
-      discard();
+      discard(SaveStatus::WriteFailed);
       return WriteInPlace(target, produce, saved);
     }
   }
-  bool ok = produce([&](std::string_view bytes) { return sys::WriteAll(file, bytes); });
-  ok = ok && (!options.durable || sys::Sync(file));
-  // The close reports a delayed write error; a second handle keeps the lock until the rename,
-  // so that no sweep takes this file for a leftover meanwhile.
-  const sys::Handle held = ok ? file.Duplicate() : sys::Handle();
-  if (!ok || !held.valid()) {
-    const int error = errno;
-    discard();
-    errno = error;
-    return SaveStatus::WriteFailed;
-  }
-  if (!file.Close()) {
-    const int error = errno;
-    if (StillNames(temp, held)) sys::Remove(temp);
-    errno = error;
-    return SaveStatus::WriteFailed;
-  }
+  const bool written =
+      produce([&](std::string_view bytes) { return sys::WriteAll(file, bytes); }) &&
+      (!options.durable || sys::Sync(file)) && file.Close();
+  if (!written) return discard(SaveStatus::WriteFailed);
   // Only one's own file takes the target's place.
-  if (!StillNames(temp, held) || !sys::Rename(temp, target)) {
-    const int error = errno;
-    if (StillNames(temp, held)) sys::Remove(temp);
-    errno = error;
-    return SaveStatus::CannotCreate;
-  }
+  if (!StillNames(temp, held) || !sys::Rename(temp, target))
+    return discard(SaveStatus::CannotCreate);
   if (options.durable) sys::SyncFolder(folder);
   sys::FileInfo after;
   if (sys::Info(held, after)) saved = after.identity;

@@ -52,6 +52,18 @@ std::optional<FileLock> FileLock::Acquire(const std::string& path, sys::LockKind
   if (createFolders) MakeFolders(FolderOf(path));
   sys::Handle lock = OpenLock(path);
   if (!lock.valid()) return FileLock(sys::Handle());
+  return WaitFor(std::move(lock), kind, wait);
+}
+
+std::optional<FileLock> FileLock::AcquireLockFile(const std::string& lockPath, sys::LockKind kind,
+                                                  std::chrono::milliseconds wait) {
+  sys::Handle lock = sys::OpenLockFile(lockPath);
+  if (!lock.valid()) return std::nullopt;
+  return WaitFor(std::move(lock), kind, wait);
+}
+
+std::optional<FileLock> FileLock::WaitFor(sys::Handle lock, sys::LockKind kind,
+                                          std::chrono::milliseconds wait) {
   const auto deadline = std::chrono::steady_clock::now() + wait;
   while (!sys::TryLock(lock, kind)) {
     if (errno != EWOULDBLOCK && errno != EAGAIN) return FileLock(sys::Handle());

@@ -20,12 +20,21 @@ class FileLock {
   // no lock file can be made at all, the lock is taken on nothing and only stands for one.
   static std::optional<FileLock> Acquire(const std::string& path, sys::LockKind kind,
                                          std::chrono::milliseconds wait, bool createFolders);
+  // The lock of the lock file at lockPath itself, made when missing: nothing when that file
+  // cannot be opened, or when another program holds the lock for longer than wait.
+  static std::optional<FileLock> AcquireLockFile(const std::string& lockPath, sys::LockKind kind,
+                                                 std::chrono::milliseconds wait);
 
   FileLock(FileLock&&) = default;
   FileLock& operator=(FileLock&&) = default;
 
  private:
   explicit FileLock(sys::Handle handle) : handle_(std::move(handle)) {}
+  // Takes the lock on the open lock file, waiting up to wait; nothing when it stays held. A lock
+  // the system cannot take at all is taken on nothing.
+  static std::optional<FileLock> WaitFor(sys::Handle lock, sys::LockKind kind,
+                                         std::chrono::milliseconds wait);
+
   sys::Handle handle_;
 };
 

@@ -221,29 +221,8 @@ bool ProfileFile::Update(const std::function<void(ProfileText& entries)>& change
   return true;
 }
 
-std::string ProfileFile::ReadString(std::string_view section, std::string_view key,
-                                    std::string_view defaultValue) const {
-  return Read().first.ReadString(section, key, defaultValue);
-}
-
-int ProfileFile::ReadInteger(std::string_view section, std::string_view key,
-                             int defaultValue) const {
-  return Read().first.ReadInteger(section, key, defaultValue);
-}
-
-void ProfileFile::WriteString(std::string_view section, std::string_view key,
-                              std::string_view value) {
-  Update([&](ProfileText& text) { text.WriteString(section, key, value); });
-}
-
-void ProfileFile::WriteInteger(std::string_view section, std::string_view key, int value) {
-  WriteString(section, key, std::to_string(value));
-}
-
-void ProfileFile::EraseSection(std::string_view section) {
-  // Erasing a section that is not there writes nothing, and makes no file.
-  if (!Read().first.EraseSection(section)) return;
-  Update([&](ProfileText& text) { text.EraseSection(section); });
+ProfileText ProfileFile::Entries() const {
+  return Read().first;
 }
 
 }  // namespace vorel

@@ -1,8 +1,8 @@
-// Our stand-in for the ini profile functions: single entries of a small settings file read
-// and written one at a time, with the classic semantics. Section and key names compare
-// without case; an existing entry is updated in place; a missing section goes at the end of
-// the file, a missing key at the end of its section; 8-bit text with CR LF line ends; the
-// file is created at the first write. Every call reads the file anew: nothing stays open.
+// Our stand-in for the ini profile functions: the entries of a small settings file, read and
+// written with the classic semantics. Section and key names compare without case; an existing
+// entry is updated in place; a missing section goes at the end of the file, a missing key at
+// the end of its section; 8-bit text with CR LF line ends; the file is created at the first
+// write. Every reading and writing opens the file anew: nothing stays open.
 #pragma once
 
 #include <functional>
@@ -43,21 +43,15 @@ class ProfileFile {
   // "$XDG_CONFIG_HOME/vorel.ini", else "~/.config/vorel.ini".
   static std::string DefaultPath(std::string_view fileName = "vorel.ini");
 
-  // A file that is missing, unreadable, or no regular file reads as empty.
-  std::string ReadString(std::string_view section, std::string_view key,
-                         std::string_view defaultValue) const;
-  int ReadInteger(std::string_view section, std::string_view key, int defaultValue) const;
+  // The entries as the file holds them now; a file that is missing, unreadable, or no regular
+  // file has none.
+  ProfileText Entries() const;
 
   // Reads the file once, lets change edit its entries, and writes it once. A file that could
   // not be read whole (larger than settings ever are, or a read error) is not written: writing
   // back only what was read would lose the rest. Returns whether it was written; throws Error
   // "Impossible d'écrire dans <file name>" when the writing failed.
   bool Update(const std::function<void(ProfileText& entries)>& change);
-
-  // One entry each, read and written back as Update does.
-  void WriteString(std::string_view section, std::string_view key, std::string_view value);
-  void WriteInteger(std::string_view section, std::string_view key, int value);
-  void EraseSection(std::string_view section);
 
   const std::string& Path() const { return path_; }
 

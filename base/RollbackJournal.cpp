@@ -5,8 +5,8 @@
 #include <charconv>
 #include <chrono>
 #include <cstdint>
-#include <thread>
 
+#include "base/FileLock.h"
 #include "base/FilePaths.h"
 
 namespace vorel {
@@ -41,15 +41,15 @@ class Checksum {
   std::uint64_t value_ = 0xcbf29ce484222325ULL;
 };
 
-sys::Handle WaitForLock(const std::string& lockPath) {
-  sys::Handle lock = sys::OpenLockFile(lockPath);
-  if (!lock.valid()) return lock;
-  const auto deadline = std::chrono::steady_clock::now() + kLockWait;
-  while (!sys::TryLock(lock, sys::LockKind::Exclusive)) {
-    if (std::chrono::steady_clock::now() >= deadline) return sys::Handle();
-    std::this_thread::sleep_for(std::chrono::milliseconds(10));
-  }
-  return lock;
+template <typename T>
+bool ParseField(std::string_view& text, std::string_view name, T& value) {
+  if (!text.starts_with(name) || text.size() <= name.size() || text[name.size()] != ' ')
+    return false;
+  text.remove_prefix(name.size() + 1);
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+  if (error != std::errc() || end == text.data() + text.size() || *end != '\n') return false;
+  text.remove_prefix(static_cast<size_t>(end - text.data()) + 1);
+  return true;
 }
 
 }  // namespace
@@ -62,17 +62,6 @@ std::string WriteJournal(const JournalRecord& j) {
   out += "checksum " + std::to_string(j.checksum) + "\n";
   out += "path " + j.path;  // the rest of the file: a path may hold any byte
   return out;
-}
-
-template <typename T>
-bool ParseField(std::string_view& text, std::string_view name, T& value) {
-  if (!text.starts_with(name) || text.size() <= name.size() || text[name.size()] != ' ')
-    return false;
-  text.remove_prefix(name.size() + 1);
-  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-  if (error != std::errc() || end == text.data() + text.size() || *end != '\n') return false;
-  text.remove_prefix(static_cast<size_t>(end - text.data()) + 1);
-  return true;
 }
 
 std::optional<JournalRecord> ReadJournal(std::string_view text) {
@@ -168,8 +157,9 @@ std::optional<RollbackJournal> RollbackJournal::Begin(const std::string& path,
                                                       const sys::FileInfo& info) {
   MakeFolders(JournalFolder());
   const std::string base = BaseFor(info.identity);
-  sys::Handle lock = WaitForLock(base + ".lock");
-  if (!lock.valid()) return std::nullopt;
+  std::optional<FileLock> lock =
+      FileLock::AcquireLockFile(base + ".lock", sys::LockKind::Exclusive, kLockWait);
+  if (!lock) return std::nullopt;
   // A write killed before this one left its journal: its old contents are what this write
   // replaces, so they go back first.
   sys::FileInfo journalInfo;
@@ -202,7 +192,7 @@ std::optional<RollbackJournal> RollbackJournal::Begin(const std::string& path,
     }
   }
   sys::SyncFolder(JournalFolder());
-  return RollbackJournal(base, std::move(lock));
+  return RollbackJournal(base, std::move(*lock));
 }
 
 void RollbackJournal::Commit() {
@@ -224,9 +214,10 @@ void FinishInterruptedWrite(const std::string& path) {
   const std::string base = BaseFor(info.identity);
   sys::FileInfo journalInfo;
   if (!sys::StatLink(base + ".journal", journalInfo)) return;
-  const sys::Handle lock = WaitForLock(base + ".lock");
+  const std::optional<FileLock> lock =
+      FileLock::AcquireLockFile(base + ".lock", sys::LockKind::Exclusive, kLockWait);
   // Still held after the wait: a write under way that does not end; the read goes on.
-  if (!lock.valid()) return;
+  if (!lock) return;
   Recover(base, path, info);
 }
 

@@ -9,6 +9,7 @@
 #include <string>
 #include <string_view>
 
+#include "base/FileLock.h"
 #include "base/SystemFiles.h"
 
 namespace vorel {
@@ -32,11 +33,11 @@ class RollbackJournal {
   RollbackJournal& operator=(RollbackJournal&&) = default;
 
  private:
-  RollbackJournal(std::string base, sys::Handle lock)
+  RollbackJournal(std::string base, FileLock lock)
       : base_(std::move(base)), lock_(std::move(lock)) {}
 
   std::string base_;  // the journal's path without its extension
-  sys::Handle lock_;  // held for the time of the write
+  FileLock lock_;     // held for the time of the write
 };
 
 // What every read does first: when a journal of the file at path is there, its write was

@@ -1,7 +1,6 @@
 // The register to and from CSV files.
 #include "cli/PersonsTransfer.h"
 
-#include <cerrno>
 #include <string>
 #include <vector>
 

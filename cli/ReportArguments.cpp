@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "cli/ToolOutput.h"
+#include "report/ThemeReport.h"
 
 namespace vorel {
 
@@ -73,16 +74,6 @@ bool Given(const std::string& value) {
   return !value.empty();
 }
 
-// A year of four digits at most, 1 to 9999.
-int StudyYear(const std::string& text) {
-  int year = 0;
-  const bool digits = !text.empty() && text.size() <= 4 &&
-                      text.find_first_not_of("0123456789") == std::string::npos;
-  if (digits) year = std::stoi(text);
-  if (year < 1) throw UsageError("« " + text + " » n'est pas une année correcte (de 1 à 9999)");
-  return year;
-}
-
 }  // namespace
 
 ReportArguments ParseReportArguments(int argc, const char* const* argv) {
@@ -123,7 +114,11 @@ ReportArguments ParseReportArguments(int argc, const char* const* argv) {
     } else if (arg == "--year") {
       std::string text;
       value(text);
-      a.year = StudyYear(text);
+      try {
+        a.year = StudyYear(text);
+      } catch (const Error& e) {
+        throw UsageError(e.what());
+      }
     } else if (arg == "--rtf") {
       value(a.rtf);
     } else if (arg == "--pdf" && withRegister) {

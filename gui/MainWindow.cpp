@@ -79,7 +79,7 @@ MainWindow::MainWindow(Desktop& desktop, std::string settingsPath, RegisterEdito
 }
 
 void MainWindow::restorePlacement() {
-  ApplyMainPlacement(*this, ProfileFile(settingsPath_));
+  ApplyMainPlacement(*this, ProfileFile(settingsPath_).Entries());
 }
 
 void MainWindow::editRegister() {

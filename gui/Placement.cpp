@@ -8,11 +8,11 @@
 
 namespace vorel {
 
-void ApplyMainPlacement(QWidget& mainWindow, const ProfileFile& settings) {
+void ApplyMainPlacement(QWidget& mainWindow, const ProfileText& settings) {
   mainWindow.move(settings.ReadInteger("MainW", "x", 10), settings.ReadInteger("MainW", "y", 10));
 }
 
-void ApplyReportPlacement(QWidget& reportWindow, const ProfileFile& settings, QSize screen) {
+void ApplyReportPlacement(QWidget& reportWindow, const ProfileText& settings, QSize screen) {
   if (settings.ReadInteger("AnalWin", "Maxi", 0) != 0) {
     // Restored, it takes its design placement; its position is the frame's, as everywhere.
     reportWindow.move(kReportDesignPlacement.topLeft());

@@ -9,6 +9,7 @@ class QWidget;
 namespace vorel {
 
 class ProfileFile;
+class ProfileText;
 
 // The report window's placement in its design: where it goes when a window that opened
 // maximised is restored.
@@ -18,10 +19,10 @@ inline constexpr QRect kReportDesignPlacement{231, 225, 600, 300};
 inline constexpr QSize kReportMinimumSize{300, 150};
 
 // "MainW" "x" and "y", 10 and 10 by default.
-void ApplyMainPlacement(QWidget& mainWindow, const ProfileFile& settings);
+void ApplyMainPlacement(QWidget& mainWindow, const ProfileText& settings);
 
 // "AnalWin" "Maxi"; when not maximised "x", "y", "w", "h", centred on the screen by default.
-void ApplyReportPlacement(QWidget& reportWindow, const ProfileFile& settings, QSize screen);
+void ApplyReportPlacement(QWidget& reportWindow, const ProfileText& settings, QSize screen);
 
 // Erases "MainW", writes its "x" and "y", then "AnalWin" "x", "y", "w", "h" and "Maxi", in one
 // writing of the file; nothing when the file could not be read whole. Throws the error of a

@@ -184,7 +184,7 @@ void ReportWindow::layOutChildren() {
 }
 
 void ReportWindow::restorePlacement() {
-  ApplyReportPlacement(*this, ProfileFile(settingsPath_), desktop_.primaryScreenSize());
+  ApplyReportPlacement(*this, ProfileFile(settingsPath_).Entries(), desktop_.primaryScreenSize());
 }
 
 bool ReportWindow::isModified() const {

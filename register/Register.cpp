@@ -21,15 +21,14 @@ std::map<Person, int> Counts(const std::vector<Person>& persons) {
 }  // namespace
 
 Register::Register(std::string path) : path_(std::move(path)) {
-  ApplyRules();
+  ApplyRules(persons_);
   baseline_ = persons_;
 }
 
-void Register::ApplyRules() {
-  if (persons_.empty()) persons_.push_back(Person{});
+void Register::ApplyRules(std::vector<Person>& persons) {
+  if (persons.empty()) persons.push_back(Person{});
   // One row without a date is the sample person's: an emptied register shows an example.
-  if (persons_.size() == 1 && persons_[0].date.empty())
-    persons_[0] = Person{kSampleName, kSampleDate};
+  if (persons.size() == 1 && persons[0].date.empty()) persons[0] = Person{kSampleName, kSampleDate};
 }
 
 void Register::Changed() {
@@ -42,7 +41,7 @@ std::optional<Error> Register::Load() {
   persons_ = std::move(loaded.value.persons);
   identity_ = loaded.value.identity;
   fileWasEmpty_ = persons_.empty();
-  ApplyRules();
+  ApplyRules(persons_);
   baseline_ = persons_;
   modified_ = false;
   Changed();
@@ -84,7 +83,7 @@ void Register::DeleteRows(int top, int bottom) {
       if (persons_.size() > 1) persons_.pop_back();
     }
   }
-  ApplyRules();
+  ApplyRules(persons_);
   modified_ = true;
   Changed();
 }
@@ -99,7 +98,6 @@ void Register::HoldLock(sys::LockKind kind) {
   lock_.reset();
   lock_ = FileLock::Acquire(path_, kind, kRegisterLockWait, kind == sys::LockKind::Exclusive);
   if (!lock_) throw Error(FileMessageText(FileMessage::RegisterBusy));
-  lockKind_ = kind;
 }
 
 std::vector<Person> Register::MergedInto(const std::vector<Person>& persons) const {
@@ -135,7 +133,7 @@ std::vector<Person> Register::MergedInto(const std::vector<Person>& persons) con
 
 SaveOutcome Register::Save(SaveConflict conflict) {
   std::optional<FileLock> forThisSave;
-  if (!lock_ || lockKind_ != sys::LockKind::Exclusive) {
+  if (!lock_) {
     forThisSave = FileLock::Acquire(path_, sys::LockKind::Exclusive, kRegisterLockWait, true);
     if (!forThisSave) throw Error(FileMessageText(FileMessage::RegisterBusy));
   }
@@ -149,11 +147,11 @@ SaveOutcome Register::Save(SaveConflict conflict) {
       // Merging into part of a file would drop the rest of it.
       if (now.error) throw *now.error;
       persons_ = MergedInto(now.value.persons);
-      ApplyRules();
+      ApplyRules(persons_);
       // The file as it now is becomes what the changes are measured against, so that a save
       // that fails now merges nothing twice when tried again.
       baseline_ = std::move(now.value.persons);
-      if (baseline_.empty()) baseline_.push_back(Person{kSampleName, kSampleDate});
+      ApplyRules(baseline_);
       identity_ = now.value.identity;
       Changed();
     }

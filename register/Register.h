@@ -64,8 +64,9 @@ class Register {
   // Called after every change of the persons or of the modified flag.
   void SetChangeCallback(std::function<void()> callback) { changed_ = std::move(callback); }
 
-  // Takes the register's lock for a batch of work, from its load to its save (exclusive) or
-  // to its end (shared), until ReleaseLock or the register's end. Throws Error
+  // Takes the register's lock for a batch of work, from its load to its save (exclusive: a
+  // register that saves holds no other) or to its end (shared), until ReleaseLock or the
+  // register's end. Throws Error
   // (« Le fichier des personnes est utilisé par un autre programme. ») when another program
   // holds it for longer than kRegisterLockWait.
   void HoldLock(sys::LockKind kind);
@@ -78,7 +79,8 @@ class Register {
   SaveOutcome Save(SaveConflict conflict);
 
  private:
-  void ApplyRules();
+  // Never empty, and a lone row without a date is the sample person.
+  static void ApplyRules(std::vector<Person>& persons);
   void Changed();
   // This register's changes since the load or the last save, applied to persons: those
   // removed here go where still present, those added here join at the end.
@@ -93,7 +95,6 @@ class Register {
   bool modified_ = false;
   std::function<void()> changed_;
   std::optional<FileLock> lock_;
-  sys::LockKind lockKind_ = sys::LockKind::Shared;
 };
 
 }  // namespace vorel

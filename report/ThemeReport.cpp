@@ -6,6 +6,7 @@
 #include "base/AsciiCase.h"
 #include "base/Cp1252.h"
 #include "base/Error.h"
+#include "base/IntegerText.h"
 #include "numerology/Theme.h"
 #include "report/ReportWriter.h"
 
@@ -322,9 +323,25 @@ std::string ThemeKey(ThemeText kind, int number) {
   return kThemePrefixes[static_cast<int>(kind)] + Number(number);
 }
 
+namespace {
+
+Error BadStudyYear(std::string_view text) {
+  return Error(FormatMessage("'%s' n'est pas une année correcte (de 1 à 9999)", text));
+}
+
+}  // namespace
+
 void CheckStudyYear(int year) {
-  if (year < 1 || year > 9999)
-    throw Error(FormatMessage("'%s' n'est pas une année correcte (de 1 à 9999)", Number(year)));
+  if (year < 1 || year > 9999) throw BadStudyYear(Number(year));
+}
+
+int StudyYear(std::string_view text) {
+  const bool digits = !text.empty() && text.size() <= 4 &&
+                      text.find_first_not_of("0123456789") == std::string_view::npos;
+  if (!digits) throw BadStudyYear(text);
+  const int year = TextToInteger(text).value_or(0);
+  CheckStudyYear(year);
+  return year;
 }
 
 Report ComposeTheme(std::string_view name, std::string_view dateText, int year,

@@ -24,5 +24,8 @@ Report ComposeTheme(std::string_view name, std::string_view dateText, int year,
 
 // Throws Error "'%s' n'est pas une année correcte (de 1 à 9999)" unless 1 <= year <= 9999.
 void CheckStudyYear(int year);
+// The year studied as a person writes it: at most four digits, 1 to 9999; throws the same
+// Error otherwise, naming the text.
+int StudyYear(std::string_view text);
 
 }  // namespace vorel

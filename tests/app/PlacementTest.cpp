@@ -115,9 +115,9 @@ class PlacementTest : public QObject {
     const QRect maximised(w.pos(), w.size());
     ProfileFile settings(ProfileFile::DefaultPath());
     SavePlacements(main, w, settings);
-    QCOMPARE(settings.ReadInteger("AnalWin", "Maxi", 0), 1);
-    QCOMPARE(settings.ReadInteger("AnalWin", "w", 0), maximised.width());
-    QCOMPARE(settings.ReadInteger("AnalWin", "x", -1), maximised.x());
+    QCOMPARE(settings.Entries().ReadInteger("AnalWin", "Maxi", 0), 1);
+    QCOMPARE(settings.Entries().ReadInteger("AnalWin", "w", 0), maximised.width());
+    QCOMPARE(settings.Entries().ReadInteger("AnalWin", "x", -1), maximised.x());
 
     // Opened maximised; restoring gives the design placement, its position being the frame's.
     ReportWindow next(*desktop_, ini);
@@ -136,7 +136,7 @@ class PlacementTest : public QObject {
     small.showMinimized();
     QVERIFY(QTest::qWaitFor([&] { return small.isMinimized(); }));
     SavePlacements(main, small, settings);
-    QCOMPARE(settings.ReadInteger("AnalWin", "Maxi", 1), 0);
+    QCOMPARE(settings.Entries().ReadInteger("AnalWin", "Maxi", 1), 0);
     // Read back at the next start, it gives the window its restored place and size again.
     ReportWindow again(*desktop_, ini);
     again.restorePlacement();

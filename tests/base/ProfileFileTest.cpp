@@ -34,23 +34,26 @@ class ProfileFileTest : public ::testing::Test {
 TEST_F(ProfileFileTest, FirstRunFileByteForByte) {
   ProfileFile ini(path_);
   EXPECT_FALSE(fs::exists(path_));
-  ini.EraseSection("MainW");  // erasing in a missing file creates nothing
-  EXPECT_FALSE(fs::exists(path_));
-  ini.WriteInteger("MainW", "x", 10);
-  ini.WriteInteger("MainW", "y", 10);
-  ini.WriteInteger("AnalWin", "x", 212);
-  ini.WriteInteger("AnalWin", "y", 234);
-  ini.WriteInteger("AnalWin", "w", 600);
-  ini.WriteInteger("AnalWin", "h", 300);
-  ini.WriteString("AnalWin", "Maxi", "0");
+  EXPECT_TRUE(ini.Update([](ProfileText& text) {
+    EXPECT_FALSE(text.EraseSection("MainW"));  // nothing to erase in a missing file
+    text.WriteString("MainW", "x", "10");
+    text.WriteString("MainW", "y", "10");
+    text.WriteString("AnalWin", "x", "212");
+    text.WriteString("AnalWin", "y", "234");
+    text.WriteString("AnalWin", "w", "600");
+    text.WriteString("AnalWin", "h", "300");
+    text.WriteString("AnalWin", "Maxi", "0");
+  }));
   EXPECT_EQ(Read(),
             "[MainW]\r\nx=10\r\ny=10\r\n\r\n[AnalWin]\r\nx=212\r\ny=234\r\nw=600\r\nh=300\r\n"
             "Maxi=0\r\n");
   // The second run erases [MainW] and writes it anew, after [AnalWin].
-  ini.EraseSection("MainW");
-  ini.WriteInteger("MainW", "x", -3);
-  ini.WriteInteger("MainW", "y", 40);
-  ini.WriteInteger("AnalWin", "x", 5);
+  ini.Update([](ProfileText& text) {
+    EXPECT_TRUE(text.EraseSection("MainW"));
+    text.WriteString("MainW", "x", "-3");
+    text.WriteString("MainW", "y", "40");
+    text.WriteString("AnalWin", "x", "5");
+  });
   EXPECT_EQ(Read(),
             "[AnalWin]\r\nx=5\r\ny=234\r\nw=600\r\nh=300\r\nMaxi=0\r\n\r\n[MainW]\r\nx=-3\r\n"
             "y=40\r\n");
@@ -61,15 +64,18 @@ TEST_F(ProfileFileTest, HandEditedFileKeepsItsOtherLinesAndOrder) {
       "; my notes\n[Other]\nkeep=1\n\n[analwin]\nX = 7\ncolour=blue\n\n[MainW]\nx=1\n"
       "mine=2\n");
   ProfileFile ini(path_);
-  EXPECT_EQ(ini.ReadInteger("AnalWin", "x", 0), 7);  // names without case, blanks trimmed
-  ini.WriteInteger("ANALWIN", "x", 8);               // in place
-  ini.WriteInteger("AnalWin", "h", 300);             // at the end of its section
-  ini.EraseSection("MainW");                         // the hand-added key goes with it
+  EXPECT_EQ(ini.Entries().ReadInteger("AnalWin", "x", 0), 7);  // names without case, blanks trimmed
+  ini.Update([](ProfileText& text) {
+    text.WriteString("ANALWIN", "x", "8");    // in place
+    text.WriteString("AnalWin", "h", "300");  // at the end of its section
+    text.EraseSection("MainW");               // the hand-added key goes with it
+  });
   EXPECT_EQ(Read(),
             "; my notes\r\n[Other]\r\nkeep=1\r\n\r\n[analwin]\r\nx=8\r\ncolour=blue\r\nh=300\r\n");
-  EXPECT_EQ(ini.ReadString("Other", "keep", "?"), "1");
-  EXPECT_EQ(ini.ReadString("Other", "absent", "?"), "?");
-  EXPECT_EQ(ini.ReadString("Absent", "keep", "?"), "?");
+  const ProfileText entries = ini.Entries();
+  EXPECT_EQ(entries.ReadString("Other", "keep", "?"), "1");
+  EXPECT_EQ(entries.ReadString("Other", "absent", "?"), "?");
+  EXPECT_EQ(entries.ReadString("Absent", "keep", "?"), "?");
 }
 
 TEST_F(ProfileFileTest, IntegersReadTheClassicWay) {
@@ -92,10 +98,11 @@ TEST_F(ProfileFileTest, IntegersReadTheClassicWay) {
                {"-", 99},
                {"$ff", 255},
                {"1 2", 99}};
-  ProfileFile ini(path_);
+  ProfileText ini("");
   for (const auto& c : cases) {
     ini.WriteString("S", "k", c.value);
-    EXPECT_EQ(ini.ReadInteger("S", "k", 99), c.expected) << '"' << c.value << '"';
+    EXPECT_EQ(ProfileText(ini.Bytes()).ReadInteger("S", "k", 99), c.expected)
+        << '"' << c.value << '"';
   }
   EXPECT_EQ(ini.ReadInteger("S", "missing", 42), 42);
 }
@@ -105,12 +112,12 @@ TEST_F(ProfileFileTest, FailedWriteIsReportedWithTheFileName) {
   fs::create_directory(path_);
   ProfileFile ini(path_);
   try {
-    ini.WriteInteger("MainW", "x", 1);
+    ini.Update([](ProfileText& text) { text.WriteString("MainW", "x", "1"); });
     FAIL() << "the write should have failed";
   } catch (const Error& e) {
     EXPECT_STREQ(e.what(), "Impossible d'écrire dans vorel.ini");
   }
-  EXPECT_EQ(ini.ReadInteger("MainW", "x", 10), 10);
+  EXPECT_EQ(ini.Entries().ReadInteger("MainW", "x", 10), 10);
 }
 
 // A file that could not be read whole is never written back: what was not read would be lost,
@@ -122,8 +129,7 @@ TEST_F(ProfileFileTest, AFileReadInPartIsNotWrittenBack) {
   Write(big);
   ProfileFile ini(path_);
   EXPECT_FALSE(ini.Update([](ProfileText& text) { text.WriteString("MainW", "x", "1"); }));
-  ini.WriteInteger("MainW", "y", 2);
-  ini.EraseSection("Notes");
+  EXPECT_FALSE(ini.Update([](ProfileText& text) { text.EraseSection("Notes"); }));
   EXPECT_EQ(Read(), big);
   // Read whole, the same file takes every change of one update in one write.
   Write("[AnalWin]\r\ny=220\r\n");
@@ -137,8 +143,8 @@ TEST_F(ProfileFileTest, AFileReadInPartIsNotWrittenBack) {
 TEST_F(ProfileFileTest, CreatesTheConfigurationFolder) {
   const std::string nested = (dir_ / "a" / "b" / "vorel.ini").string();
   ProfileFile ini(nested);
-  ini.WriteString("MainW", "x", "3");
-  EXPECT_EQ(ProfileFile(nested).ReadInteger("MainW", "x", 0), 3);
+  ini.Update([](ProfileText& text) { text.WriteString("MainW", "x", "3"); });
+  EXPECT_EQ(ProfileFile(nested).Entries().ReadInteger("MainW", "x", 0), 3);
 }
 
 TEST(ProfileFilePath, FollowsXdgConfigHome) {
