@@ -1,5 +1,5 @@
-// Opening very long paragraphs: read, cut, loaded into a text document and laid out at the
-// report window's width, as "Ouvrir" does.
+// Big documents: very long paragraphs opened (read, cut, loaded into a text document and laid
+// out at the report window's width, as "Ouvrir" does), and a file of many lines printed to PDF.
 #include <benchmark/benchmark.h>
 #include <QAbstractTextDocumentLayout>
 #include <QTextBlock>
@@ -7,8 +7,10 @@
 #include <QTextLayout>
 
 #include "document/LongParagraphs.h"
+#include "document/PlainText.h"
 #include "document/Rtf.h"
 #include "render/DocumentBridge.h"
+#include "render/PdfReport.h"
 #include "render/ReportFonts.h"
 
 namespace vorel {
@@ -62,6 +64,22 @@ void BM_OpenAlternatingBoldRuns(benchmark::State& state) {
   OpenAndLayOut(state, true);
 }
 BENCHMARK(BM_OpenAlternatingBoldRuns)->Arg(1)->Arg(2)->Arg(4)->Unit(benchmark::kMillisecond);
+
+// A text file of short lines, some fifty to a page, printed to PDF: each page draws only its
+// own lines, so the time grows with the number of lines, not with its square.
+void BM_PrintManyLinesToPdf(benchmark::State& state) {
+  InstallFontSubstitutes();
+  std::string text;
+  for (int i = 0; i < state.range(0); ++i)
+    text += "Une ligne courte, la " + std::to_string(i) + "e.\n";
+  const RichDocument document = ReadPlainText(text, CharFormat{});
+  for (auto _ : state) benchmark::DoNotOptimize(ReportPdf(document, "Vorel"));
+}
+BENCHMARK(BM_PrintManyLinesToPdf)
+    ->Arg(4'000)
+    ->Arg(8'000)
+    ->Arg(16'000)
+    ->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace vorel

@@ -56,35 +56,30 @@ Paragraph Piece(const Paragraph& paragraph, Position from, std::optional<Positio
 }  // namespace
 
 bool SplitLongParagraphs(RichDocument& document) {
+  const size_t count = document.paragraphs.size();
   size_t runs = 0;
   for (const Paragraph& paragraph : document.paragraphs) runs += paragraph.runs.size();
   std::vector<Paragraph> result;
-  result.reserve(document.paragraphs.size());
-  bool cut = false;
-  for (size_t i = 0; i < document.paragraphs.size(); ++i) {
+  result.reserve(count);
+  for (size_t i = 0; i < count; ++i) {
     Paragraph& paragraph = document.paragraphs[i];
     Position start;
-    std::optional<Position> end = FindCut(paragraph.runs, start);
-    if (!end) {
-      result.push_back(std::move(paragraph));
-      continue;
-    }
-    for (; end; end = FindCut(paragraph.runs, start)) {
+    while (const std::optional<Position> end = FindCut(paragraph.runs, start)) {
       // The paragraphs made so far, this piece, the rest of this paragraph and those after.
-      const size_t paragraphs = result.size() + 2 + (document.paragraphs.size() - i - 1);
+      const size_t paragraphs = result.size() + 2 + (count - i - 1);
       const bool splitsRun = end->byte != 0;
       if (paragraphs > DocumentBuilder::kMaxParagraphs ||
           (splitsRun && runs >= DocumentBuilder::kMaxRuns))
         break;
       if (splitsRun) ++runs;
       result.push_back(Piece(paragraph, start, end));
-      cut = true;
       start = *end;
     }
-    result.push_back(Piece(paragraph, start, std::nullopt));
+    const bool uncut = start.run == 0 && start.byte == 0;
+    result.push_back(uncut ? std::move(paragraph) : Piece(paragraph, start, std::nullopt));
   }
   document.paragraphs = std::move(result);
-  return cut;
+  return document.paragraphs.size() > count;
 }
 
 }  // namespace vorel

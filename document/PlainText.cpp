@@ -1,6 +1,8 @@
 // Plain-text decoding and line splitting.
 #include "document/PlainText.h"
 
+#include <algorithm>
+
 #include "base/Cp1252.h"
 #include "document/private/DocumentBuilder.h"
 
@@ -14,37 +16,29 @@ std::string DecodePlainText(std::string_view bytes) {
 }
 
 RichDocument ReadPlainText(std::string_view bytes, const CharFormat& format) {
-  const std::string text = DecodePlainText(bytes);
-  RichDocument document;
-  const auto addLine = [&](std::string_view line) {
-    Paragraph& paragraph = document.paragraphs.emplace_back();
-    paragraph.markFormat = format;
-    AppendRun(paragraph, line, format);
-  };
-  size_t lineStart = 0;
+  const std::string decoded = DecodePlainText(bytes);
+  const std::string_view text = decoded;
+  // The RTF reader's builder and its limit on paragraphs: past it, line ends are line breaks
+  // in the last paragraph, so the text stays and memory stays bounded.
+  DocumentBuilder builder;
+  builder.SetFormat(format);
+  bool lineOpen = true;  // false right after a paragraph end
   size_t pos = 0;
-  // Past the RTF reader's limit on paragraphs, the last one takes the rest of the file, its
-  // line ends as line breaks: the text stays, and memory stays bounded.
-  while (pos < text.size() && document.paragraphs.size() + 1 < DocumentBuilder::kMaxParagraphs) {
-    const char c = text[pos];
-    if (c != '\r' && c != '\n') {
-      ++pos;
-      continue;
+  while (pos < text.size()) {
+    const size_t end = std::min(text.find_first_of("\r\n", pos), text.size());
+    builder.Append(text.substr(pos, end - pos));
+    lineOpen = true;
+    if (end == text.size()) break;
+    pos = end + (text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n' ? 2 : 1);
+    if (builder.CanEndParagraph()) {
+      builder.EndParagraph(ParagraphFormat{});
+      lineOpen = false;
+    } else if (pos < text.size()) {
+      builder.Append('\n');
     }
-    addLine(std::string_view(text).substr(lineStart, pos - lineStart));
-    pos += (c == '\r' && pos + 1 < text.size() && text[pos + 1] == '\n') ? 2 : 1;
-    lineStart = pos;
   }
-  if (lineStart < text.size() || document.paragraphs.empty()) {
-    std::string rest;
-    for (size_t i = lineStart; i < text.size(); ++i) {
-      if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') continue;
-      rest += text[i] == '\r' ? '\n' : text[i];
-    }
-    if (rest.ends_with('\n')) rest.pop_back();
-    addLine(rest);
-  }
-  return document;
+  if (lineOpen) builder.EndParagraph(ParagraphFormat{});
+  return builder.Finish();
 }
 
 }  // namespace vorel

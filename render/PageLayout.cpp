@@ -40,16 +40,18 @@ std::unique_ptr<QTextDocument> LayOutForDevice(const QTextDocument& source, QPai
 
 namespace {
 
-// The lines whose top lies on the page. The layout keeps every line on one page; but drawn
-// through QTextDocument::drawContents, a paragraph that runs onto the next page also draws
-// its line just above each page's clip, and a line starting right at a page's end below it:
-// hidden by the clip, they stay in a PDF's text, read twice by whoever copies or searches it.
-void DrawPage(const QTextDocument& doc, QPainter& painter, const QRectF& page) {
+// The lines whose top lies on the page, from block on; returns the block the next page starts
+// with. The layout keeps every line on one page; but drawn through
+// QTextDocument::drawContents, a paragraph that runs onto the next page also draws its line
+// just above each page's clip, and a line starting right at a page's end below it: hidden by
+// the clip, they stay in a PDF's text, read twice by whoever copies or searches it.
+QTextBlock DrawPage(const QTextDocument& doc, QPainter& painter, const QRectF& page,
+                    QTextBlock block) {
   painter.setClipRect(page);
   QAbstractTextDocumentLayout* layout = doc.documentLayout();
-  for (QTextBlock block = doc.begin(); block.isValid(); block = block.next()) {
+  for (; block.isValid(); block = block.next()) {
     const QRectF box = layout->blockBoundingRect(block);
-    if (box.bottom() < page.top() || box.top() >= page.bottom()) continue;
+    if (box.top() >= page.bottom()) break;
     const QTextLayout* lines = block.layout();
     const QPointF origin = lines->position();
     for (int i = 0; i < lines->lineCount(); ++i) {
@@ -58,7 +60,10 @@ void DrawPage(const QTextDocument& doc, QPainter& painter, const QRectF& page) {
       // Half a pixel either way for the rounding of the page breaks.
       if (top >= page.top() - 0.5 && top < page.bottom() - 0.5) line.draw(&painter, origin);
     }
+    // A paragraph the page cuts goes on with the next page.
+    if (box.bottom() > page.bottom()) break;
   }
+  return block;
 }
 
 }  // namespace
@@ -70,11 +75,12 @@ int PaintPages(const QTextDocument& source, QPagedPaintDevice& device, QPainter&
   const int pages = doc->pageCount();
   int painted = 0;
   for (int copy = 0; copy < copies; ++copy) {
+    QTextBlock block = doc->begin();
     for (int p = 0; p < pages; ++p) {
       if (painted > 0) device.newPage();
       painter.save();
       painter.translate(0, -p * page.height());
-      DrawPage(*doc, painter, page.translated(0, p * page.height()));
+      block = DrawPage(*doc, painter, page.translated(0, p * page.height()), block);
       painter.restore();
       ++painted;
     }

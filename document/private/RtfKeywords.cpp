@@ -12,6 +12,9 @@ namespace {
 
 using A = RtfAction;
 
+// Longer words are not RTF; they are passed over like unknown ones.
+constexpr size_t kMaxRtfWordLength = 32;
+
 constexpr std::uint32_t WordHash(std::string_view word) {
   std::uint32_t hash = 2166136261u;  // FNV-1a
   for (char c : word) hash = (hash ^ static_cast<unsigned char>(c)) * 16777619u;

@@ -7,9 +7,6 @@
 
 namespace vorel {
 
-// Longer words are not RTF; they are passed over like unknown ones.
-constexpr std::size_t kMaxRtfWordLength = 32;
-
 // What a control word asks for. Each destination of the reader gives an action its own
 // handler, or none, where the word means nothing.
 enum class RtfAction : std::uint8_t {

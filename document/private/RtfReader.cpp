@@ -6,6 +6,7 @@
 #include <string>
 
 #include "base/Cp1252.h"
+#include "document/private/RtfKeywords.h"
 
 namespace vorel {
 namespace {
@@ -138,7 +139,7 @@ struct RtfReader::Destination {
     d.codePoint = &R::FontCodePoint;
     d.byte = &R::FontByte;
     d.put = &R::FontPut;
-    d.close = &R::CloseFontTable;
+    d.close = &R::CommitFont;  // the last entry may lack its ';'
     return d;
   }
 
@@ -371,10 +372,6 @@ void RtfReader::FontByte(unsigned char byte) {
 
 void RtfReader::FontPut(char32_t codePoint) {
   if (codePoint != 0 && tables_.FontPending()) tables_.AppendToFontName(codePoint);
-}
-
-void RtfReader::CloseFontTable() {
-  CommitFont();
 }
 
 void RtfReader::ColorAscii(std::string_view text) {
@@ -699,14 +696,13 @@ void RtfReader::Refresh() {
   dirty_ = false;
   // A note shows the body's format, but its bytes are in its own font's code page.
   const CharState& chars = notes_.empty() ? group_.chars : bodyChars_;
+  const auto slotOf = [this](int font) {
+    const int slot = tables_.FontSlot(font);
+    return slot >= 0 ? slot : tables_.FontSlot(defaultFont_);
+  };
   RunKey key;
-  key.fontSlot = tables_.FontSlot(chars.font);
-  if (key.fontSlot < 0) key.fontSlot = tables_.FontSlot(defaultFont_);
-  int codeSlot = key.fontSlot;
-  if (!notes_.empty()) {
-    codeSlot = tables_.FontSlot(group_.chars.font);
-    if (codeSlot < 0) codeSlot = tables_.FontSlot(defaultFont_);
-  }
+  key.fontSlot = slotOf(chars.font);
+  const int codeSlot = notes_.empty() ? key.fontSlot : slotOf(group_.chars.font);
   codePage_ = codeSlot >= 0 && tables_.FontCodePage(codeSlot) ? tables_.FontCodePage(codeSlot)
                                                               : documentCodePage_;
   key.size = chars.size;

@@ -10,7 +10,6 @@
 #include "base/CodePages.h"
 #include "document/RichDocument.h"
 #include "document/private/DocumentBuilder.h"
-#include "document/private/RtfKeywords.h"
 #include "document/private/RtfTables.h"
 #include "document/private/RtfTokenizer.h"
 
@@ -102,7 +101,6 @@ class RtfReader {
   void FontByte(unsigned char byte);
   void FontPut(char32_t codePoint);
   void ColorAscii(std::string_view text);
-  void CloseFontTable();
   void IgnoreText(std::string_view) {}
   void IgnoreCodePoint(char32_t) {}
   void IgnoreByte(unsigned char) {}

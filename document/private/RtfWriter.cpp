@@ -5,6 +5,7 @@
 #include <array>
 #include <charconv>
 
+#include "base/AsciiCase.h"
 #include "base/Cp1252.h"
 
 namespace vorel {
@@ -15,13 +16,6 @@ namespace {
 constexpr size_t kSoftLineLength = 200;
 
 constexpr char kHexDigits[] = "0123456789abcdef";
-
-bool EqualsNoCase(std::string_view a, std::string_view b) {
-  return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-    const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; };
-    return lower(x) == lower(y);
-  });
-}
 
 // Word processors choose a substitute by family when a font is missing, so the family
 // should be the real one for the fonts the report uses.
@@ -35,7 +29,7 @@ std::string_view FamilyWord(std::string_view font) {
                                                               "Lucida Console", "Liberation Mono"};
   const auto in = [&](const auto& names) {
     return std::any_of(names.begin(), names.end(),
-                       [&](std::string_view name) { return EqualsNoCase(name, font); });
+                       [&](std::string_view name) { return EqualsIgnoringAsciiCase(name, font); });
   };
   if (in(kRoman)) return "\\froman";
   if (in(kSwiss)) return "\\fswiss";

@@ -1,4 +1,5 @@
-// Documents shared by the RTF tests: a report-like one and random ones.
+// Documents shared by the tests of the document model, its codecs and its rendering: report
+// paragraphs, a report-like document and random ones.
 #pragma once
 
 #include <ostream>

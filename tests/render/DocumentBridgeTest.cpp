@@ -9,6 +9,7 @@
 #include "GuiTest.h"
 #include "document/LongParagraphs.h"
 #include "document/Rtf.h"
+#include "document/RtfTestDocuments.h"
 #include "render/DocumentBridge.h"
 #include "render/ReportFonts.h"
 
@@ -20,14 +21,6 @@ CharFormat Marked(bool strike, Script script) {
   format.strike = strike;
   format.script = script;
   return format;
-}
-
-Paragraph OneParagraph(std::vector<Run> runs) {
-  Paragraph paragraph;
-  paragraph.format.leftIndent = 1000;
-  paragraph.format.rightIndent = 1000;
-  for (const Run& run : runs) AppendRun(paragraph, run.text, run.format);
-  return paragraph;
 }
 
 // The first line start of the laid-out document that breaks the rule, or -1: a line never
@@ -72,8 +65,7 @@ class DocumentBridgeTest : public QObject {
     std::vector<Run> data;
     for (const auto& run : runs) data.push_back({run.text, Marked(run.strike, run.script)});
     RichDocument document;
-    document.paragraphs.push_back(OneParagraph(data));
-    document.paragraphs.back().markFormat = Marked(true, Script::Super);
+    document.paragraphs.push_back(test::ReportParagraph(data, Marked(true, Script::Super)));
 
     QTextDocument control;
     LoadDocument(document, control);
@@ -98,7 +90,7 @@ class DocumentBridgeTest : public QObject {
         for (const char* sign : {":", ";", "!", "?"})
           text += std::string("mot") + space + sign + " suite ";
       RichDocument document;
-      document.paragraphs.push_back(OneParagraph({{text, CharFormat{}}}));
+      document.paragraphs.push_back(test::ReportParagraph({{text, CharFormat{}}}));
       return document;
     };
     const RichDocument kept = laidOut("\u00A0");

@@ -5,7 +5,7 @@
 
 #include "GuiTest.h"
 #include "cli/ToolRunner.h"
-#include "document/RichDocument.h"
+#include "document/RtfTestDocuments.h"
 #include "render/PdfReport.h"
 #include "render/ReportFonts.h"
 
@@ -44,14 +44,6 @@ const Box* Find(const std::vector<Box>& words, const QString& word) {
   for (const Box& box : words)
     if (box.word == word) return &box;
   return nullptr;
-}
-
-Paragraph ReportParagraph(std::vector<Run> runs) {
-  Paragraph paragraph;
-  paragraph.format.leftIndent = 1000;
-  paragraph.format.rightIndent = 1000;
-  for (const Run& run : runs) AppendRun(paragraph, run.text, run.format);
-  return paragraph;
 }
 
 // The first page at 144 dots per inch in grey, one byte a pixel, from the top left.
@@ -93,7 +85,7 @@ class PdfReportTest : public QObject {
   void pagesHaveMarginsOfTwentyMillimetres() {
     RichDocument document;
     for (int i = 0; i < 60; ++i)
-      document.paragraphs.push_back(ReportParagraph(
+      document.paragraphs.push_back(test::ReportParagraph(
           {{"Une intelligence vive, des goûts éclectiques et une grande fidélité en amitié, "
             "que le temps ne dément pas.",
             CharFormat{}}}));
@@ -132,13 +124,13 @@ class PdfReportTest : public QObject {
     down.script = Script::Sub;
     struck.strike = true;
     RichDocument document;
-    document.paragraphs.push_back(ReportParagraph({{"avant ", CharFormat{}},
-                                                   {"haut", up},
-                                                   {" milieu ", CharFormat{}},
-                                                   {"bas", down},
-                                                   {" puis ", CharFormat{}},
-                                                   {"barré", struck},
-                                                   {" après", CharFormat{}}}));
+    document.paragraphs.push_back(test::ReportParagraph({{"avant ", CharFormat{}},
+                                                         {"haut", up},
+                                                         {" milieu ", CharFormat{}},
+                                                         {"bas", down},
+                                                         {" puis ", CharFormat{}},
+                                                         {"barré", struck},
+                                                         {" après", CharFormat{}}}));
     QTemporaryDir dir;
     const QString pdf = dir.filePath("marques.pdf");
     QVERIFY(test::WriteAll(pdf, QByteArray::fromStdString(ReportPdf(document, "Vorel"))));
