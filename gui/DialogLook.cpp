@@ -173,10 +173,16 @@ QFont DialogFont(bool bold) {
   return font;
 }
 
-void InstallHelpKey(QWidget& window, std::function<void()> help) {
-  auto* key = new QShortcut(QKeySequence::HelpContents, &window);
+void InstallCommandKey(QWidget& window, QKeySequence::StandardKey keys,
+                       std::function<void()> command, const QKeySequence& otherwise) {
+  auto* key = new QShortcut(keys, &window);
+  if (key->keys().isEmpty()) key->setKey(otherwise);
   key->setContext(Qt::WindowShortcut);
-  QObject::connect(key, &QShortcut::activated, &window, std::move(help));
+  QObject::connect(key, &QShortcut::activated, &window, std::move(command));
+}
+
+void InstallHelpKey(QWidget& window, std::function<void()> help) {
+  InstallCommandKey(window, QKeySequence::HelpContents, std::move(help));
 }
 
 void InstallHelpKey(QWidget& window, Desktop& desktop, HelpTopic topic) {

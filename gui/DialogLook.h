@@ -4,6 +4,7 @@
 
 #include <QColor>
 #include <QFont>
+#include <QKeySequence>
 #include <QSize>
 #include <QString>
 #include <functional>
@@ -29,6 +30,10 @@ void SetUpFixedDialog(QDialog& dialog, Desktop& desktop, const char* name, const
 // "MS Sans Serif", 8 points at 96 dots per inch.
 QFont DialogFont(bool bold);
 
+// A command's standard keys (QKeySequence::Save, Open…) anywhere in window run command; where
+// the platform names none for it, the keys given instead.
+void InstallCommandKey(QWidget& window, QKeySequence::StandardKey keys,
+                       std::function<void()> command, const QKeySequence& otherwise = {});
 // The help key (F1) anywhere in window runs help.
 void InstallHelpKey(QWidget& window, std::function<void()> help);
 // The help key anywhere in window opens the help at topic.

@@ -48,6 +48,10 @@ MainWindow::MainWindow(Desktop& desktop, std::string settingsPath, RegisterEdito
     int pictureSize;
     const char* tip;
     void (MainWindow::*action)();  // null: quit
+    // The command's standard keys besides its Alt letter, where it has some, and the keys of
+    // the desktops where the platform names none.
+    QKeySequence::StandardKey keys = QKeySequence::UnknownKey;
+    QKeySequence otherwise = {};
   };
   const Tool tools[] = {
       {"registerButton", QStringLiteral("&Fichier"), "fichier", 16, nullptr,
@@ -57,10 +61,11 @@ MainWindow::MainWindow(Desktop& desktop, std::string settingsPath, RegisterEdito
       {"coupleButton", QStringLiteral("&Couple"), "couple", 16, nullptr,
        &MainWindow::composeCouple},
       {"openButton", QStringLiteral("&Ouvrir"), "ouvrir", 20, "Ouvrir un fichier vorel",
-       &MainWindow::openReport},
+       &MainWindow::openReport, QKeySequence::Open},
       {"helpButton", QStringLiteral("&Aide"), "aide", 20, nullptr, &MainWindow::showHelpContents},
       {"aboutButton", QStringLiteral("A &propos"), "apropos", 20, nullptr, &MainWindow::showAbout},
-      {"quitButton", QStringLiteral("&Quitter"), "quitter", 16, nullptr, nullptr},
+      {"quitButton", QStringLiteral("&Quitter"), "quitter", 16, nullptr, nullptr,
+       QKeySequence::Quit, QKeySequence(Qt::CTRL | Qt::Key_Q)},
   };
   for (const Tool& tool : tools) {
     const ToolButtonLook look{tool.caption, tool.tip ? QString::fromUtf8(tool.tip) : QString(),
@@ -73,6 +78,10 @@ MainWindow::MainWindow(Desktop& desktop, std::string settingsPath, RegisterEdito
               Guarded(desktop_, [this, action] { (this->*action)(); }));
     else
       connect(button, &QToolButton::clicked, this, &QWidget::close);
+    // The keys do what the button does.
+    if (tool.keys != QKeySequence::UnknownKey)
+      InstallCommandKey(
+          *this, tool.keys, [button] { button->click(); }, tool.otherwise);
   }
   ApplyLayout(*this, kMainWindowLayout);
   InstallHelpKey(*this, desktop_);

@@ -1,7 +1,6 @@
 // The report window.
 #include "gui/ReportWindow.h"
 
-#include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
@@ -148,17 +147,9 @@ ReportWindow::ReportWindow(Desktop& desktop, std::string settingsPath)
   connect(copy, &QToolButton::clicked, this, Guarded(desktop_, [this] { copyReport(); }));
   // The usual keys of the three commands and of "&Ouvrir"; Ctrl+C stays the text's own copy of
   // the selection.
-  const auto command = [this](QKeySequence::StandardKey keys, void (ReportWindow::*handler)()) {
-    auto* action = new QAction(this);
-    action->setShortcut(keys);
-    action->setShortcutContext(Qt::WindowShortcut);
-    addAction(action);
-    connect(action, &QAction::triggered, this,
-            Guarded(desktop_, [this, handler] { (this->*handler)(); }));
-  };
-  command(QKeySequence::Save, &ReportWindow::saveReport);
-  command(QKeySequence::Print, &ReportWindow::printReport);
-  command(QKeySequence::Open, &ReportWindow::openReport);
+  InstallCommandKey(*this, QKeySequence::Save, Guarded(desktop_, [this] { saveReport(); }));
+  InstallCommandKey(*this, QKeySequence::Print, Guarded(desktop_, [this] { printReport(); }));
+  InstallCommandKey(*this, QKeySequence::Open, Guarded(desktop_, [this] { openReport(); }));
   // Tab types a tab in the text: Ctrl+Tab and Ctrl+Shift+Tab leave it, for the buttons.
   const auto move = [this](QKeyCombination keys, bool forward) {
     auto* shortcut = new QShortcut(QKeySequence(keys), this);

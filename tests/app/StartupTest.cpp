@@ -215,6 +215,7 @@ class StartupTest : public QObject {
       const char* name;
       const char* caption;
     } buttons[] = {{"registerButton", "&Fichier"}, {"reportButton", "&Vorel"},
+                   {"themeButton", "&Thème"},      {"coupleButton", "&Couple"},
                    {"openButton", "&Ouvrir"},      {"helpButton", "&Aide"},
                    {"aboutButton", "A &propos"},   {"quitButton", "&Quitter"}};
     for (const auto& b : buttons) {
@@ -226,6 +227,17 @@ class StartupTest : public QObject {
     }
     QCOMPARE(test::Child<QToolButton>(main, "openButton")->toolTip(),
              QString("Ouvrir un fichier vorel"));
+    // Besides their Alt letters, Ouvrir and Quitter answer their standard keys.
+    main.show();
+    main.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&main));
+    auto* desktop = static_cast<test::ScriptedDesktop*>(&windows.desktop());
+    desktop->files = {QString()};  // the open dialog, cancelled
+    QTest::keySequence(&main, QKeySequence::Open);
+    QCOMPARE(desktop->fileRequests.size(), size_t(1));
+    QCOMPARE(desktop->fileRequests[0].title, QString("Ouvrir un fichier texte"));
+    QTest::keySequence(&main, QKeySequence(Qt::CTRL | Qt::Key_Q));
+    QVERIFY(!main.isVisible());
   }
 
   void helpContentsAndTopics() {
